@@ -1,0 +1,12 @@
+# Fails when a file of the core includes a Qt header: the core is standard C++ only.
+file(GLOB_RECURSE core_files "${SOURCE_DIR}/src/core/*.h" "${SOURCE_DIR}/src/core/*.cpp")
+set(offenders "")
+foreach(f IN LISTS core_files)
+  file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+  if(hits)
+    list(APPEND offenders "${f}")
+  endif()
+endforeach()
+if(offenders)
+  message(FATAL_ERROR "Qt headers in the core: ${offenders}")
+endif()
