@@ -42,6 +42,7 @@ TVexEnergySystemAnalysis* TVexEnergyProjectAnalysis::Get_System(int i) const {
 void TVexEnergyProjectAnalysis::Set_System_Count(int count) {
   if (!Ready() || count < 0 || count > kMaxSystems) return;
   systemCount_ = count;
+  Discard_Totals();
 }
 
 int TVexEnergyProjectAnalysis::Add_System(MessageSink& messages) {
@@ -50,6 +51,7 @@ int TVexEnergyProjectAnalysis::Add_System(MessageSink& messages) {
     messages.show(MessageKind::Error, kMaximumSystemsReached, MessageButtons::Ok);
     return 0;
   }
+  Discard_Totals();
   return ++systemCount_;
 }
 
@@ -164,6 +166,62 @@ void TVexEnergyProjectAnalysis::Copy_Curve(int toApplication, int slot, int from
     }
   }
   if (changed) Reprepare_All();
+}
+
+const TVexEnergyProjectAnalysis::Totals& TVexEnergyProjectAnalysis::totals() const {
+  if (validity_.any()) return totals_;
+  totals_ = Totals{};
+  Totals& t = totals_;
+  for (int i = 1; i <= systemCount_; ++i) {
+    const TVexEnergySystemAnalysis& s = *systems_[static_cast<size_t>(i - 1)];
+    for (Case c : {Case::Drive, Case::Present}) {
+      t.energy[static_cast<int>(c)] += s.Annual_Energy_Qty(c);
+      t.co2[static_cast<int>(c)] += s.Annual_Co2_Qty(c);
+    }
+    t.co2Savings += s.Annual_Co2_Savings_Qty();
+    t.totalSavings += s.Total_Annual_Savings_Qty();
+    t.costSavings += s.Annual_Cost_Savings_Qty();
+    t.energySavings += s.Annual_Energy_Savings_Qty();
+    for (int column = 0; column < kCashColumnCount; ++column) {
+      if (static_cast<CashColumn>(column) == CashColumn::TotalSavings) continue;
+      for (int row = 1; row <= kCashRowCount; ++row) {
+        t.cashFlow[column][row - 1] +=
+            s.Cash_Flow_Qty(Case::Present, static_cast<CashColumn>(column), row);
+      }
+    }
+  }
+  const bool oneTime = systems_[0]->IncentiveOneTime() == 1;
+  t.payback =
+      SimplePayback(oneTime, t.costSavings, t.cashFlow[static_cast<int>(CashColumn::TotalCost)][1],
+                    t.cashFlow[static_cast<int>(CashColumn::Incentives)][1]);
+  validity_.set();
+  return totals_;
+}
+
+double TVexEnergyProjectAnalysis::Total_Annual_Energy(Case c) const {
+  return Ready() ? totals().energy[static_cast<int>(c)] : 0;
+}
+double TVexEnergyProjectAnalysis::Total_Annual_Co2(Case c) const {
+  return Ready() ? totals().co2[static_cast<int>(c)] : 0;
+}
+double TVexEnergyProjectAnalysis::Total_Annual_Co2_Savings() const {
+  return Ready() ? totals().co2Savings : 0;
+}
+double TVexEnergyProjectAnalysis::Total_Annual_Savings() const {
+  return Ready() ? totals().totalSavings : 0;
+}
+double TVexEnergyProjectAnalysis::Total_Annual_Cost_Savings() const {
+  return Ready() ? totals().costSavings : 0;
+}
+double TVexEnergyProjectAnalysis::Total_Annual_Energy_Savings() const {
+  return Ready() ? totals().energySavings : 0;
+}
+double TVexEnergyProjectAnalysis::Total_Cash_Flow(CashColumn column, int row) const {
+  if (!Ready() || row < 1 || row > kCashRowCount) return 0;
+  return totals().cashFlow[static_cast<int>(column)][row - 1];
+}
+double TVexEnergyProjectAnalysis::Project_Payback() const {
+  return Ready() ? totals().payback : 0;
 }
 
 void TVexEnergyProjectAnalysis::Set_New_System_Defaults(TVexEnergySystem& system) {

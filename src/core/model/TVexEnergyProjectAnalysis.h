@@ -80,6 +80,20 @@ class TVexEnergyProjectAnalysis {
   void Discard_Totals() { validity_.reset(); }
   bool Has_Totals() const { return validity_.any(); }
 
+  // --- project totals: sums over the defined systems of each system's figure
+  // multiplied by its Quantity, kept until any of them changes.
+  double Total_Annual_Energy(Case c) const;
+  double Total_Annual_Co2(Case c) const;
+  double Total_Annual_Co2_Savings() const;
+  double Total_Annual_Savings() const;
+  double Total_Annual_Cost_Savings() const;
+  double Total_Annual_Energy_Savings() const;
+  // Column by column and row by row; the total-savings column is not summed.
+  double Total_Cash_Flow(CashColumn column, int row) const;
+  // The payback formula on the totals, by system 1's one-time/yearly choice
+  // of the utility incentive; +infinity when the project never pays back.
+  double Project_Payback() const;
+
   // New-system defaults: all zero or empty, one unit, incentives one-time and
   // the default duty cycle.
   static void Set_New_System_Defaults(TVexEnergySystem& system);
@@ -88,7 +102,19 @@ class TVexEnergyProjectAnalysis {
   void Set_Startup_Defaults();
 
  private:
+  struct Totals {
+    double energy[2] = {};
+    double co2[2] = {};
+    double co2Savings = 0;
+    double totalSavings = 0;
+    double costSavings = 0;
+    double energySavings = 0;
+    double cashFlow[kCashColumnCount][kCashRowCount] = {};
+    double payback = 0;
+  };
+
   static void onSystemChanged(void* data, TVexEnergySystem& system, int code);
+  const Totals& totals() const;
   template <typename T>
   void assignShared(T& field, T value);
   static bool validCurveIndex(int application, int slot, int point);
@@ -99,7 +125,8 @@ class TVexEnergyProjectAnalysis {
   std::uint8_t powerInKw_ = 0;
   std::array<std::unique_ptr<TVexEnergySystemAnalysis>, kMaxSystems> systems_;
   std::int32_t co2Source_ = 0;
-  std::bitset<kValidityFlagCount> validity_;
+  mutable std::bitset<kValidityFlagCount> validity_;
+  mutable Totals totals_;
   double co2Coal_ = 0;
   double co2User_ = 1.0;
   double co2Gas_ = 0;

@@ -4,6 +4,7 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <limits>
 
 #include "model/TVexEnergySystem.h"
 
@@ -24,8 +25,57 @@ struct PreparedSettings {
   bool operator==(const PreparedSettings&) const = default;
 };
 
-// A system record with the cached results of its analysis. Any change that a
-// result depends on discards every cached result and tells OnChanged.
+// The two ways a system is compared in.
+enum class Case { Drive = 0, Present = 1 };
+
+// What the analysis knows of each duty point, per case.
+enum class PointQuantity {
+  Flow = 0,     // flow used, %
+  Time,         // share of the operating time, %
+  Load,         // shaft load, HP
+  Input,        // electrical input, kW
+  Hours,        // operating hours per year
+  Energy,       // kWh per year
+  CostPerHour,  // currency per hour, rounded to cents
+  Cost,         // currency per year
+  Co2,          // weight unit per year
+  EnergySaved,  // present case only: kWh per year saved by the drive
+};
+inline constexpr int kPointQuantityCount = 10;
+
+// Columns of the five-year cash-flow table; rows are 1 initial, 2..6 years
+// 1..5 and 7 the total of the five years.
+enum class CashColumn {
+  DriveCost = 0,
+  TotalCost,
+  InstallCost,
+  Net,
+  EnergySavings,
+  DemandSavings,
+  TotalSavings,
+  Incentives,
+};
+inline constexpr int kCashColumnCount = 8;
+inline constexpr int kCashRowCount = 7;
+
+// The analysis' constants.
+inline constexpr double kAnalysisKwPerHp = 0.7457;
+inline constexpr int kMonthsPerYear = 12;
+
+// Rounds to a number of decimals, halves away from zero, on the value's
+// decimal digits (so 1.005 becomes 1.01).
+double RoundHalfAway(double value, int decimals);
+
+// Simple payback in years (+infinity: never). With the one-time branch the
+// incentives of year 1 reduce the investment; otherwise they add to the yearly
+// savings.
+double SimplePayback(bool oneTimeBranch, double savings, double cost1, double incentives1);
+
+// A system record with the cached results of its analysis. Results are
+// computed on first request, a whole family at a time for both cases and all
+// points, and kept until a change they depend on discards them all (and tells
+// OnChanged). Every figure is for one unit; the *Qty forms multiply by
+// Quantity. Out-of-range points or rows, and a system that is not ready, read 0.
 class TVexEnergySystemAnalysis : public TVexEnergySystem {
  public:
   static constexpr int kValidityFlagCount = 40;
@@ -50,17 +100,82 @@ class TVexEnergySystemAnalysis : public TVexEnergySystem {
   // runs across the line); otherwise discards them and stores the settings.
   void Prepare(const PreparedSettings& settings);
 
- protected:
-  bool isValid(int flag) const { return validity_.test(static_cast<size_t>(flag)); }
-  void setValid(int flag) { validity_.set(static_cast<size_t>(flag)); }
+  // --- energy analysis
+  int Annual_Hours() const;
+  double Co2_Factor() const;
+  double Point_Value(Case c, PointQuantity q, int point) const;
+  double Point_Value_Qty(Case c, PointQuantity q, int point) const;
+  double Annual_Energy(Case c) const;
+  double Annual_Cost(Case c) const;
+  double Annual_Co2(Case c) const;
+  double Annual_Energy_Qty(Case c) const { return timesQuantity(Annual_Energy(c)); }
+  double Annual_Cost_Qty(Case c) const { return timesQuantity(Annual_Cost(c)); }
+  double Annual_Co2_Qty(Case c) const { return timesQuantity(Annual_Co2(c)); }
+
+  // --- the present case against the drive
+  double Annual_Cost_Savings() const;
+  double Annual_Energy_Savings() const;
+  double Annual_Co2_Savings() const;
+  double Peak_Demand_Reduction() const;
+  double Annual_Demand_Savings() const;
+  double Demand_Rebate() const;
+  double Total_Annual_Savings() const;
+  double Annual_Cost_Savings_Qty() const { return timesQuantity(Annual_Cost_Savings()); }
+  double Annual_Energy_Savings_Qty() const { return timesQuantity(Annual_Energy_Savings()); }
+  double Annual_Co2_Savings_Qty() const { return timesQuantity(Annual_Co2_Savings()); }
+  double Peak_Demand_Reduction_Qty() const { return timesQuantity(Peak_Demand_Reduction()); }
+  double Annual_Demand_Savings_Qty() const { return timesQuantity(Annual_Demand_Savings()); }
+  double Demand_Rebate_Qty() const { return timesQuantity(Demand_Rebate()); }
+  double Total_Annual_Savings_Qty() const { return timesQuantity(Total_Annual_Savings()); }
+
+  // --- cash flow and payback (the present case; the drive case reads 0 and
+  // never pays back)
+  double Cash_Flow(Case c, CashColumn column, int row) const;
+  double Cash_Flow_Qty(Case c, CashColumn column, int row) const;
+  // Years until the drive has paid for itself; +infinity when it never does.
+  double Payback(Case c) const;
 
  private:
+  enum Family : int { kHours, kFactor, kPoints, kSavings, kCashFlow };
+
+  struct CaseResults {
+    double point[kPointQuantityCount][kPointCount] = {};
+    double annualEnergy = 0;
+    double annualCost = 0;
+    double annualCo2 = 0;
+  };
+  struct Savings {
+    double cost = 0;
+    double energy = 0;
+    double co2 = 0;
+    double peakReduction = 0;
+    double demandSavings = 0;
+    double demandRebate = 0;
+    double total = 0;
+  };
+
   static void onSystemChanged(void* data, TVexEnergySystem& system, int code);
+  bool valid(Family f) const { return validity_.test(static_cast<size_t>(f)); }
+  void markValid(Family f) const { validity_.set(static_cast<size_t>(f)); }
+  bool computable() const { return Ready() && analysisState_ == ObjectState::Ready; }
+  double timesQuantity(double value) const { return value * Quantity(); }
+  void ensurePoints() const;
+  void ensureSavings() const;
+  void ensureCashFlow() const;
+  void computeCase(Case c) const;
 
   int position_;
-  std::bitset<kValidityFlagCount> validity_;
+  mutable std::bitset<kValidityFlagCount> validity_;
   ObjectState analysisState_ = ObjectState::Unusable;
   PreparedSettings prepared_;
+
+  // Caches, valid while their family's flag is set.
+  mutable int annualHours_ = 0;
+  mutable double co2Factor_ = 0;
+  mutable CaseResults cases_[2];
+  mutable Savings savings_;
+  mutable double cashFlow_[kCashColumnCount][kCashRowCount] = {};
+  mutable double payback_ = 0;
 };
 
 }  // namespace korvane::model
