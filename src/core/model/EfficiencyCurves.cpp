@@ -1,0 +1,218 @@
+#include "model/EfficiencyCurves.h"
+
+#include "model/FeatureSwitches.h"
+#include "model/ParameterCatalogue.h"
+#include "model/TVexEnergyProjectAnalysis.h"
+#include "platform/SettingsStore.h"
+#include "text/NumberText.h"
+
+namespace korvane::model {
+
+namespace {
+
+constexpr std::string_view kNoneAcrossTheLine = "None (Across-the-Line)";
+constexpr std::string_view kInletVane = "Inlet Vane";
+constexpr std::string_view kOutletDamper = "Outlet Damper";
+constexpr std::string_view kThrottlingValve = "Throttling Valve";
+constexpr std::string_view kDrive = "Adjustable Speed Drive";
+
+struct CurveRow {
+  int type;
+  int source;
+  int copy1;
+  int copy2;
+  int slot;
+  int firstParameter;  // all ten points use it when samePoint is set
+  bool samePoint;
+  std::string_view baseName;
+  std::string_view editFormat;
+};
+
+constexpr std::array<CurveRow, 6> kCurveRows = {{
+    {0, 1, 2, 0, 5, kPrmFirstCustom1, false, "C1E", "C1E"},
+    {1, 1, 2, 0, 6, kPrmFirstCustom2, false, "C2E", "C2E"},
+    {2, 1, 0, 0, 3, kPrmFirstInletVane, false, "IVE", "IvE"},
+    {4, 1, 0, 0, 4, kPrmFirstOutletDamper, false, "DE", "DE"},
+    {5, 2, 0, 0, 3, kPrmFirstThrottlingValve, false, "VAE", "VaE"},
+    {6, 1, 2, 3, 1, kPrmDriveEfficiency, true, "VFDE", "VfdE"},
+}};
+
+const CurveRow* curveRow(int type) {
+  for (const CurveRow& row : kCurveRows) {
+    if (row.type == type) return &row;
+  }
+  return nullptr;
+}
+
+int flowPercentOfPoint(int point) {
+  return 110 - 10 * point;
+}
+
+}  // namespace
+
+std::string Get_Efficiency_Name(int type, const CustomTitles& titles) {
+  switch (type) {
+    case 0:
+    case 1: {
+      const std::string& title = titles[static_cast<size_t>(type)];
+      return title.empty() ? "Custom " + std::to_string(type + 1) : title;
+    }
+    case 2:
+      return std::string(kInletVane);
+    case 3:
+      return std::string(kNoneAcrossTheLine);
+    case 4:
+      return std::string(kOutletDamper);
+    case 5:
+      return std::string(kThrottlingValve);
+    case 6:
+      return std::string(kDrive);
+    default:
+      return std::string();
+  }
+}
+
+std::vector<FlowControlItem> FlowControlItems(int applicationType, const CustomTitles& titles) {
+  std::vector<FlowControlItem> items;
+  if (applicationType != 0 && applicationType != 1) return items;
+  items.push_back({std::string(kNoneAcrossTheLine), 4});
+  if (applicationType == 0) {
+    if (!FeatureOff(NoInletVane)) items.push_back({std::string(kInletVane), 0});
+    if (!FeatureOff(NoOutletDamper)) items.push_back({std::string(kOutletDamper), 1});
+  } else {
+    items.push_back({std::string(kThrottlingValve), 0});
+  }
+  if (!FeatureOff(NoCustomCurves)) {
+    items.push_back({Get_Efficiency_Name(0, titles), 2});
+    items.push_back({Get_Efficiency_Name(1, titles), 3});
+  }
+  return items;
+}
+
+std::string Curve_Value_Name(std::string_view baseName, int point) {
+  return std::string(baseName) + std::to_string(flowPercentOfPoint(point));
+}
+
+std::optional<TMultEfficiencySettings> Get_Efficiency_Settings(
+    int type, const ParameterCatalogue& catalogue) {
+  const CurveRow* row = curveRow(type);
+  if (!row) return std::nullopt;
+  TMultEfficiencySettings s;
+  s.SourceApplication = row->source;
+  s.CopyApplication1 = row->copy1;
+  s.CopyApplication2 = row->copy2;
+  s.Slot = row->slot;
+  s.ValueBaseName = row->baseName;
+  for (int i = 0; i < kPointCount; ++i) {
+    const int parameter = row->samePoint ? row->firstParameter : row->firstParameter + i;
+    s.PointParameters[static_cast<size_t>(i)] = parameter;
+    s.DefaultTexts[static_cast<size_t>(i)] = catalogue.Get_Prm_Default_Text(parameter);
+  }
+  return s;
+}
+
+std::optional<CurveEditTable> Collect_Curve_Edits(InputForm& form) {
+  CurveEditTable table{};
+  for (const CurveRow& row : kCurveRows) {
+    for (int point = 1; point <= kPointCount; ++point) {
+      const ComponentLookup found = form.findComponent(std::string(row.editFormat) +
+                                                       std::to_string(flowPercentOfPoint(point)));
+      if (!found.input) return std::nullopt;
+      table[static_cast<size_t>(row.type)][static_cast<size_t>(point - 1)] = found.input;
+    }
+  }
+  return table;
+}
+
+EfficiencyCurves::EfficiencyCurves(ParameterCatalogue& catalogue,
+                                   TVexEnergyProjectAnalysis& project, SettingsStore& store)
+    : catalogue_(catalogue), project_(project), store_(store) {}
+
+void EfficiencyCurves::Set_Separators(std::string_view decimalSeparator,
+                                      std::string_view thousandsSeparator) {
+  decimalSeparator_ = decimalSeparator;
+  thousandsSeparator_ = thousandsSeparator;
+}
+
+BoundInput* EfficiencyCurves::edit(int type, int point) const {
+  if (type < 0 || type >= kEfficiencyTypeCount || point < 1 || point > kPointCount) return nullptr;
+  return edits_[static_cast<size_t>(type)][static_cast<size_t>(point - 1)];
+}
+
+std::optional<double> EfficiencyCurves::Parse_Dialog_Number(std::string_view text) const {
+  std::string plain;
+  for (size_t i = 0; i < text.size();) {
+    if (!thousandsSeparator_.empty() &&
+        text.substr(i, thousandsSeparator_.size()) == thousandsSeparator_) {
+      i += thousandsSeparator_.size();
+    } else if (!decimalSeparator_.empty() &&
+               text.substr(i, decimalSeparator_.size()) == decimalSeparator_) {
+      plain += '.';
+      i += decimalSeparator_.size();
+    } else {
+      plain += text[i++];
+    }
+  }
+  return text::parseNumber(plain);
+}
+
+void EfficiencyCurves::Apply_Efficiency(int type, CurveSource source) {
+  const auto settings = Get_Efficiency_Settings(type, catalogue_);
+  if (!settings) return;
+  for (int point = 1; point <= kPointCount; ++point) {
+    const auto k = static_cast<size_t>(point - 1);
+    const int parameter = settings->PointParameters[k];
+    std::optional<double> value;
+    switch (source) {
+      case CurveSource::Factory:
+        value = text::parseNumber(settings->DefaultTexts[k]);
+        break;
+      case CurveSource::Dialog:
+        if (BoundInput* field = edit(type, point)) value = Parse_Dialog_Number(field->text());
+        break;
+      case CurveSource::Show:
+        if (BoundInput* field = edit(type, point)) {
+          field->setText(catalogue_.Format_Prm(
+              parameter, project_.Get_Curve(settings->SourceApplication, settings->Slot, point)));
+        }
+        continue;
+      case CurveSource::Parameters:
+        project_.Set_Curve(settings->SourceApplication, settings->Slot, point,
+                           catalogue_.Get_Prm_Value(parameter));
+        continue;
+      case CurveSource::Stored:
+        value = store_.readNumber(kCurveSection, Curve_Value_Name(settings->ValueBaseName, point),
+                                  settings->DefaultTexts[k]);
+        break;
+    }
+    if (!value) continue;  // an unreadable dialog text keeps the point as it was
+    project_.Set_Curve(settings->SourceApplication, settings->Slot, point, *value);
+    catalogue_.Set_Prm_Value(parameter, *value);
+  }
+  if (source == CurveSource::Show) return;
+  if (settings->CopyApplication1 != 0) {
+    project_.Copy_Curve(settings->CopyApplication1, settings->Slot, settings->SourceApplication);
+  }
+  if (settings->CopyApplication2 != 0) {
+    project_.Copy_Curve(settings->CopyApplication2, settings->Slot, settings->SourceApplication);
+  }
+}
+
+void EfficiencyCurves::Store_Efficiency(int type, CurveOrigin from) {
+  const auto settings = Get_Efficiency_Settings(type, catalogue_);
+  if (!settings) return;
+  for (int point = 1; point <= kPointCount; ++point) {
+    const auto k = static_cast<size_t>(point - 1);
+    const std::string name = Curve_Value_Name(settings->ValueBaseName, point);
+    if (from == CurveOrigin::DialogTexts) {
+      if (BoundInput* field = edit(type, point))
+        store_.writeText(kCurveSection, name, field->text());
+    } else {
+      const int parameter = settings->PointParameters[k];
+      store_.writeText(kCurveSection, name,
+                       catalogue_.Format_Prm(parameter, catalogue_.Get_Prm_Value(parameter)));
+    }
+  }
+}
+
+}  // namespace korvane::model

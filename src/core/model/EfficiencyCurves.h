@@ -1,0 +1,104 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/ObjectState.h"
+#include "platform/BoundInput.h"
+
+namespace korvane {
+class SettingsStore;
+}
+
+namespace korvane::model {
+
+class ParameterCatalogue;
+class TVexEnergyProjectAnalysis;
+
+// Efficiency types: 0 custom 1, 1 custom 2, 2 inlet vane, 3 across the line
+// (no curve), 4 outlet damper, 5 throttling valve, 6 the drive.
+inline constexpr int kEfficiencyTypeCount = 7;
+inline constexpr int kAcrossTheLineType = 3;
+inline constexpr int kDriveType = 6;
+// The order in which all six curves are treated together.
+inline constexpr std::array<int, 6> kCurveTreatmentOrder = {6, 4, 2, 5, 0, 1};
+
+// The user's titles of the two custom controls (empty: "Custom 1", "Custom 2").
+using CustomTitles = std::array<std::string, 2>;
+
+std::string Get_Efficiency_Name(int type, const CustomTitles& titles);
+
+// One entry of a present flow-control list: its text and the FlowControl value
+// it stands for.
+struct FlowControlItem {
+  std::string name;
+  int value;
+};
+
+// The present flow-control choices of a fan (0) or pump (1), without the items
+// the feature switches leave out. Cooling towers have none.
+std::vector<FlowControlItem> FlowControlItems(int applicationType, const CustomTitles& titles);
+
+// Where one curve lives: the application type and slot of the project's curve
+// table, the types it is copied to, its parameters and stored value names.
+struct TMultEfficiencySettings {
+  int SourceApplication = 0;
+  int CopyApplication1 = 0;
+  int CopyApplication2 = 0;
+  std::array<std::string, kPointCount> DefaultTexts;
+  int Slot = 0;
+  std::array<int, kPointCount> PointParameters{};
+  std::string ValueBaseName;
+};
+
+// Nothing for type 3 and types above 6.
+std::optional<TMultEfficiencySettings> Get_Efficiency_Settings(int type,
+                                                               const ParameterCatalogue& catalogue);
+
+// Stored value name of point i (1..10): base name and flow percentage.
+std::string Curve_Value_Name(std::string_view baseName, int point);
+
+// The preferences dialog's sixty curve fields by efficiency type and point.
+using CurveEditTable = std::array<std::array<BoundInput*, kPointCount>, kEfficiencyTypeCount>;
+// Finds the curve fields of a form by name; nothing when one is missing.
+std::optional<CurveEditTable> Collect_Curve_Edits(InputForm& form);
+
+inline constexpr std::string_view kCurveSection = "EFF";
+
+// Where a curve is taken from.
+enum class CurveSource { Factory = 0, Dialog = 1, Show = 2, Parameters = 3, Stored = 4 };
+// Where Store_Efficiency takes the values it writes.
+enum class CurveOrigin { DialogTexts = 0, Parameters = 1 };
+
+// Moves curves between the factory defaults, the preferences dialog, the
+// parameter catalogue, the settings store and the project's curve table.
+class EfficiencyCurves {
+ public:
+  EfficiencyCurves(ParameterCatalogue& catalogue, TVexEnergyProjectAnalysis& project,
+                   SettingsStore& store);
+
+  void Set_Dialog_Edits(const CurveEditTable& edits) { edits_ = edits; }
+  // Separators the dialog's fields are shown with.
+  void Set_Separators(std::string_view decimalSeparator, std::string_view thousandsSeparator);
+
+  void Apply_Efficiency(int type, CurveSource source);
+  void Store_Efficiency(int type, CurveOrigin from);
+
+  // Reads a number typed in the dialog with its separators.
+  std::optional<double> Parse_Dialog_Number(std::string_view text) const;
+
+ private:
+  BoundInput* edit(int type, int point) const;
+
+  ParameterCatalogue& catalogue_;
+  TVexEnergyProjectAnalysis& project_;
+  SettingsStore& store_;
+  CurveEditTable edits_{};
+  std::string decimalSeparator_ = ".";
+  std::string thousandsSeparator_ = ",";
+};
+
+}  // namespace korvane::model

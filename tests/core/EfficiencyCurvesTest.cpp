@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+#include "model/EfficiencyCurves.h"
+#include "model/EnergyModel.h"
+#include "model/FeatureSwitches.h"
+#include "model/FeatureSwitchesForTests.h"
+#include "model/ParameterCatalogue.h"
+#include "platform/SettingsStore.h"
+
+namespace korvane::model {
+namespace {
+
+using korvane::testing::FakeAlertSound;
+using korvane::testing::FakeForm;
+using korvane::testing::FakeMessageSink;
+using korvane::testing::FakeProgramExit;
+
+class CurvesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(catalogue.Build(&wizard, &preferences));
+    auto edits = Collect_Curve_Edits(preferences);
+    ASSERT_TRUE(edits.has_value());
+    curves.Set_Dialog_Edits(*edits);
+    for (int type : kCurveTreatmentOrder) curves.Apply_Efficiency(type, CurveSource::Factory);
+  }
+  std::string field(const std::string& name) { return preferences.edit(name).text(); }
+  void type(const std::string& name, const std::string& text) {
+    preferences.edit(name).setText(text);
+  }
+
+  FakeMessageSink messages;
+  FakeAlertSound alert;
+  FakeProgramExit exit;
+  FakeForm wizard;
+  FakeForm preferences;
+  ParameterCatalogue catalogue{messages, alert, exit};
+  EnergyModel model;
+  TVexEnergyProjectAnalysis& project = model.project;
+  MemorySettingsStore store;
+  EfficiencyCurves curves{catalogue, project, store};
+};
+
+TEST_F(CurvesTest, FactoryCurvesLandInTheirSlots) {
+  for (int a = 1; a <= 3; ++a) EXPECT_EQ(project.Get_Curve(a, 1, 5), 97) << a;
+  EXPECT_EQ(project.Get_Curve(1, 3, 2), 0.81) << "fan inlet vane";
+  EXPECT_EQ(project.Get_Curve(1, 4, 6), 0.1767) << "fan outlet damper";
+  EXPECT_EQ(project.Get_Curve(2, 3, 2), 0.7683) << "pump throttling valve";
+  EXPECT_EQ(project.Get_Curve(2, 4, 2), 0) << "pumps have no damper";
+  EXPECT_EQ(project.Get_Curve(2, 5, 3), 1.0) << "custom curves reach pumps";
+  EXPECT_EQ(project.Get_Curve(3, 5, 3), 0) << "but not cooling towers";
+  EXPECT_EQ(project.Get_Curve(1, 2, 1), 0);
+
+  // Fans and pumps with control 0 run on different curves of slot 3.
+  struct NoMessages : MessageSink {
+    MessageAnswer show(MessageKind, std::string_view, MessageButtons) override {
+      return MessageAnswer::Ok;
+    }
+  } quiet;
+  project.Add_System(quiet);
+  project.Add_System(quiet);
+  project.Get_System(1)->Set_FlowControl(1);
+  project.Get_System(1)->Set_FlowControl(0);
+  project.Get_System(2)->Set_ApplicationType(1);
+  ASSERT_TRUE(project.Reprepare_All());
+  EXPECT_EQ(project.Get_System(1)->Prepared().curves[1][1], 0.81);
+  EXPECT_EQ(project.Get_System(2)->Prepared().curves[1][1], 0.7683);
+}
+
+TEST_F(CurvesTest, SavingTheDialogMovesCurvesIntoTheStoreAndTheProject) {
+  for (int p = 100; p >= 10; p -= 10) type("VfdE" + std::to_string(p), "95");
+  type("C1E50", "0.5");
+  type("DE90", "1,000");  // thousands separator
+  type("DE80", "oops");
+  for (int t : {0, 1, 2, 4, 5, 6}) curves.Store_Efficiency(t, CurveOrigin::DialogTexts);
+  for (int t : {0, 1, 2, 4, 5, 6}) curves.Apply_Efficiency(t, CurveSource::Dialog);
+
+  for (int a = 1; a <= 3; ++a) {
+    for (int p = 1; p <= 10; ++p) EXPECT_EQ(project.Get_Curve(a, 1, p), 95);
+  }
+  EXPECT_EQ(catalogue.Get_Prm_Value(kPrmDriveEfficiency), 95);
+  EXPECT_EQ(project.Get_Curve(1, 5, 6), 0.5);
+  EXPECT_EQ(project.Get_Curve(2, 5, 6), 0.5);
+  EXPECT_EQ(project.Get_Curve(3, 5, 6), 0);
+  EXPECT_EQ(project.Get_Curve(1, 4, 2), 1000) << "read as 1000";
+  EXPECT_EQ(project.Get_Curve(1, 4, 3), 0.5725) << "an unreadable text keeps the point";
+  EXPECT_EQ(store.readText("EFF", "VFDE10", ""), "95");
+  EXPECT_EQ(store.readText("EFF", "C1E50", ""), "0.5");
+}
+
+TEST_F(CurvesTest, StoredCurvesAreReadAndRepaired) {
+  store.writeText("EFF", "DE50", "not a number");
+  store.writeText("EFF", "IVE20", "0.05");
+  for (int type : kCurveTreatmentOrder) curves.Apply_Efficiency(type, CurveSource::Stored);
+  EXPECT_EQ(store.readText("EFF", "DE50", ""), "0.1767");
+  EXPECT_EQ(project.Get_Curve(1, 4, 6), 0.1767);
+  EXPECT_EQ(project.Get_Curve(1, 3, 9), 0.05);
+  EXPECT_FLOAT_EQ(static_cast<float>(catalogue.Get_Prm_Value(60)), 0.05f);
+
+  for (int type : kCurveTreatmentOrder) curves.Apply_Efficiency(type, CurveSource::Show);
+  EXPECT_EQ(field("IvE20"), "0.0500");
+  EXPECT_EQ(field("DE50"), "0.1767");
+  EXPECT_EQ(field("VfdE10"), "97.0");
+
+  catalogue.Set_Prm_Value(43, 0.7);
+  curves.Store_Efficiency(4, CurveOrigin::Parameters);
+  EXPECT_EQ(store.readText("EFF", "DE90", ""), "0.7000");
+  curves.Apply_Efficiency(4, CurveSource::Parameters);
+  EXPECT_FLOAT_EQ(static_cast<float>(project.Get_Curve(1, 4, 2)), 0.7f);
+}
+
+TEST_F(CurvesTest, NamesAndListsFollowTitlesAndSwitches) {
+  CustomTitles titles;
+  EXPECT_EQ(Get_Efficiency_Name(0, titles), "Custom 1");
+  EXPECT_EQ(Get_Efficiency_Name(1, titles), "Custom 2");
+  titles[0] = "Bypass damper";
+  EXPECT_EQ(Get_Efficiency_Name(0, titles), "Bypass damper");
+  EXPECT_EQ(Get_Efficiency_Name(3, titles), "None (Across-the-Line)");
+  EXPECT_EQ(Get_Efficiency_Name(6, titles), "Adjustable Speed Drive");
+  EXPECT_EQ(Get_Efficiency_Name(7, titles), "");
+  EXPECT_FALSE(Get_Efficiency_Settings(3, catalogue).has_value());
+  EXPECT_FALSE(Get_Efficiency_Settings(7, catalogue).has_value());
+
+  auto values = [&](int application) {
+    std::vector<int> v;
+    for (const auto& item : FlowControlItems(application, titles)) v.push_back(item.value);
+    return v;
+  };
+  EXPECT_EQ(values(0), (std::vector<int>{4, 0, 1, 2, 3}));
+  EXPECT_EQ(values(1), (std::vector<int>{4, 0, 2, 3}));
+  EXPECT_TRUE(values(2).empty());
+  korvane::model::testing::ScopedFeatureWord word((1u << NoInletVane) | (1u << NoCustomCurves));
+  EXPECT_EQ(values(0), (std::vector<int>{4, 1}));
+  EXPECT_EQ(values(1), (std::vector<int>{4, 0}));
+}
+
+TEST(CurveEdits, AMissingFieldAbortsTheCollection) {
+  FakeForm form;
+  form.missing.insert("VaE30");
+  EXPECT_FALSE(Collect_Curve_Edits(form).has_value());
+}
+
+}  // namespace
+}  // namespace korvane::model
