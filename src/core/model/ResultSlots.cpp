@@ -28,16 +28,17 @@ class SlotWriter {
   }
   void plain(int slot, double value, std::string_view suffix = {}) {
     std::string t = FormatPlain(value);
-    if (!suffix.empty()) t += " " + std::string(suffix);
+    if (!suffix.empty()) t.append(" ").append(suffix);
     text(slot, t);
   }
   void money(int slot, double value) {
-    text(slot, d_.currencySymbol + " " + FormatGrouped(value, 0, d_.thousandsSeparator));
+    std::string t = d_.currencySymbol;
+    text(slot, t.append(" ").append(FormatGrouped(value, 0, d_.thousandsSeparator)));
   }
   void scaled(int slot, double value, double divisor, int decimals, std::string_view suffix) {
     if (divisor == 0) return;
-    text(slot, FormatGrouped(value / divisor, decimals, d_.thousandsSeparator) + " " +
-                   std::string(suffix));
+    std::string t = FormatGrouped(value / divisor, decimals, d_.thousandsSeparator);
+    text(slot, t.append(" ").append(suffix));
   }
 
  private:
