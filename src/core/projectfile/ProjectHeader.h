@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvane::projectfile {
+
+// The project's own data that is not part of any system record: the customer
+// step, the utility values shared by every system, and how the project is kept.
+struct ProjectHeader {
+  std::string projectName;
+  std::string contact;
+  std::string company;
+  std::string title;
+  std::string address;
+  std::string city;
+  std::string state;
+  std::string zip;
+  std::string country;
+  std::string telArea;
+  std::string telNumber;
+  std::string faxNumber;
+  std::string email;
+
+  std::string utilityName;
+  int demandUnitItem = 0;  // 0 kW, 1 kVA
+  bool utilityIncentiveOneTime = true;
+
+  int projectType = 0;  // 0 single system, 1 several systems
+  // System numbers in the order of the systems tree; empty means 1, 2, 3, ...
+  std::vector<int> systemOrder;
+};
+
+}  // namespace korvane::projectfile
