@@ -66,6 +66,8 @@ TEST_F(AnalysisTest, CashFlowAndPaybackOfTheReferenceFan) {
   EXPECT_EQ(fan().Cash_Flow(Case::Present, CashColumn::DriveCost, 7), 3000);
   EXPECT_NEAR(fan().Cash_Flow(Case::Present, CashColumn::EnergySavings, 7), 5 * 6976.464, 1e-3);
   EXPECT_EQ(fan().Cash_Flow(Case::Present, CashColumn::Net, 8), 0);
+  EXPECT_EQ(fan().Cash_Flow(Case::Present, static_cast<CashColumn>(8), 1), 0);
+  EXPECT_EQ(project.Total_Cash_Flow(static_cast<CashColumn>(-1), 1), 0);
 
   project.Set_CumulativePayback(0);
   for (int r = 3; r <= 6; ++r) EXPECT_NEAR(net(r), 6976.46, 0.005) << r;
@@ -131,6 +133,10 @@ TEST_F(AnalysisTest, OperatingHoursAndRates) {
   TVexEnergySystemAnalysis& f = addReferenceFan(project);
   f.Set_WeeksPerYear(51);
   EXPECT_EQ(f.Annual_Hours(), 8568);
+  f.Set_HoursPerDay(65535);  // only a damaged file could hold this
+  f.Set_DaysPerWeek(65535);
+  f.Set_WeeksPerYear(65535);
+  EXPECT_EQ(f.Annual_Hours(), std::numeric_limits<int>::max());
   f.Set_HoursPerYearMode(1);
   f.Set_HoursPerYear(4000);
   EXPECT_EQ(f.Annual_Hours(), 4000);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <string>
 
 #include "Fakes.h"
@@ -193,6 +194,9 @@ TEST_F(CatalogueTest, OutOfRangeNumbersReadZeroAndWriteNothing) {
 
 TEST_F(CatalogueTest, RoundsHalvesToEven) {
   ASSERT_TRUE(build());
+  catalogue.Set_Prm_Value(12, 1e40);  // pasted, never range-checked
+  EXPECT_EQ(catalogue.Get_Prm_Value(12), std::numeric_limits<float>::max());
+  EXPECT_EQ(catalogue.Round_Prm_Value(12), std::numeric_limits<int>::max());
   const std::pair<double, int> cases[] = {{2.5, 2}, {3.5, 4}, {2.4, 2}, {2.6, 3}, {3000, 3000}};
   for (auto [value, rounded] : cases) {
     catalogue.Set_Prm_Value(12, value);

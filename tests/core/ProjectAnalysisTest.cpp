@@ -159,6 +159,12 @@ TEST_F(ProjectTest, RemovingASystemCopiesTheRestDown) {
   EXPECT_FALSE(project.Remove_System(3));
   EXPECT_FALSE(project.Remove_System(0));
   EXPECT_EQ(project.SystemCount(), 2);
+
+  // The freed place, used again after a shared setting changed, runs on the
+  // settings of today.
+  project.Set_Co2Coal(0.9);
+  ASSERT_EQ(project.Add_System(messages), 3);
+  EXPECT_EQ(project.Get_System(3)->Prepared().co2Factors[1], 0.9);
 }
 
 TEST_F(ProjectTest, The251stSystemIsRefused) {

@@ -1,6 +1,8 @@
 #include "model/ParameterCatalogue.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "model/DutyProfile.h"
@@ -273,12 +275,18 @@ double ParameterCatalogue::Get_Prm_Value(int n) const {
 
 void ParameterCatalogue::Set_Prm_Value(int n, double x) {
   Slot* s = slot(n);
-  if (s && s->entry) s->entry->Value = static_cast<float>(x);
+  if (!s || !s->entry) return;
+  // Values are single floats; a pasted "1e40" saturates instead of overflowing.
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  s->entry->Value = std::isnan(x) ? 0.0f : static_cast<float>(std::clamp(x, -kLargest, kLargest));
 }
 
 int ParameterCatalogue::Round_Prm_Value(int n) const {
-  // Halves go to the even neighbour.
-  return static_cast<int>(std::nearbyint(Get_Prm_Value(n)));
+  // Halves go to the even neighbour; values beyond an int saturate.
+  const double rounded = std::nearbyint(Get_Prm_Value(n));
+  constexpr double kLow = std::numeric_limits<int>::min();
+  constexpr double kHigh = std::numeric_limits<int>::max();
+  return static_cast<int>(std::clamp(rounded, kLow, kHigh));
 }
 
 double ParameterCatalogue::Get_Prm_Minimum(int n) const {

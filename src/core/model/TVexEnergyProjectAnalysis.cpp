@@ -51,8 +51,11 @@ int TVexEnergyProjectAnalysis::Add_System(MessageSink& messages) {
     messages.show(MessageKind::Error, kMaximumSystemsReached, MessageButtons::Ok);
     return 0;
   }
+  ++systemCount_;
+  // The place may hold an earlier system prepared under other settings.
+  Prepare_System(systemCount_);
   Discard_Totals();
-  return ++systemCount_;
+  return systemCount_;
 }
 
 bool TVexEnergyProjectAnalysis::Remove_System(int i) {
@@ -217,8 +220,9 @@ double TVexEnergyProjectAnalysis::Total_Annual_Energy_Savings() const {
   return Ready() ? totals().energySavings : 0;
 }
 double TVexEnergyProjectAnalysis::Total_Cash_Flow(CashColumn column, int row) const {
-  if (!Ready() || row < 1 || row > kCashRowCount) return 0;
-  return totals().cashFlow[static_cast<int>(column)][row - 1];
+  const int c = static_cast<int>(column);
+  if (!Ready() || row < 1 || row > kCashRowCount || c < 0 || c >= kCashColumnCount) return 0;
+  return totals().cashFlow[c][row - 1];
 }
 double TVexEnergyProjectAnalysis::Project_Payback() const {
   return Ready() ? totals().payback : 0;

@@ -1,5 +1,6 @@
 #include "model/TVexEnergySystemAnalysis.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/ChangeCode.h"
@@ -59,6 +60,9 @@ bool validPointIndex(int point) {
 bool validRow(int row) {
   return row >= 1 && row <= kCashRowCount;
 }
+bool validColumn(CashColumn column) {
+  return static_cast<int>(column) >= 0 && static_cast<int>(column) < kCashColumnCount;
+}
 
 }  // namespace
 
@@ -68,9 +72,13 @@ int TVexEnergySystemAnalysis::Annual_Hours() const {
     if (HoursPerYearMode() == 1) {
       annualHours_ = HoursPerYear();
     } else {
-      annualHours_ = HoursPerDay() * DaysPerWeek() * WeeksPerYear();
+      const long long hours =
+          static_cast<long long>(HoursPerDay()) * DaysPerWeek() * WeeksPerYear();
       // A full year of 52 weeks counts as the 8760 hours of 365 days.
-      if (annualHours_ == 24 * 7 * 52) annualHours_ = 8760;
+      annualHours_ =
+          hours == 24 * 7 * 52
+              ? 8760
+              : static_cast<int>(std::min<long long>(hours, std::numeric_limits<int>::max()));
     }
     markValid(kHours);
   }
@@ -327,7 +335,7 @@ double SimplePayback(bool oneTimeBranch, double savings, double cost1, double in
 }
 
 double TVexEnergySystemAnalysis::Cash_Flow(Case c, CashColumn column, int row) const {
-  if (!computable() || c != Case::Present || !validRow(row)) return 0;
+  if (!computable() || c != Case::Present || !validRow(row) || !validColumn(column)) return 0;
   ensureCashFlow();
   return cashFlow_[index(column)][row - 1];
 }
