@@ -140,20 +140,7 @@ BoundInput* EfficiencyCurves::edit(int type, int point) const {
 }
 
 std::optional<double> EfficiencyCurves::Parse_Dialog_Number(std::string_view text) const {
-  std::string plain;
-  for (size_t i = 0; i < text.size();) {
-    if (!thousandsSeparator_.empty() &&
-        text.substr(i, thousandsSeparator_.size()) == thousandsSeparator_) {
-      i += thousandsSeparator_.size();
-    } else if (!decimalSeparator_.empty() &&
-               text.substr(i, decimalSeparator_.size()) == decimalSeparator_) {
-      plain += '.';
-      i += decimalSeparator_.size();
-    } else {
-      plain += text[i++];
-    }
-  }
-  return text::parseNumber(plain);
+  return text::parseLocalNumber(text, decimalSeparator_, thousandsSeparator_);
 }
 
 void EfficiencyCurves::Apply_Efficiency(int type, CurveSource source) {

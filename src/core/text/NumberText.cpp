@@ -165,3 +165,44 @@ std::string groupThousands(std::string_view fixedText, std::string_view separato
 }
 
 }  // namespace korvane::text
+
+namespace korvane::text {
+
+std::string utf8Prefix(std::string_view text, size_t maxCharacters) {
+  size_t characters = 0;
+  size_t i = 0;
+  while (i < text.size()) {
+    if (characters == maxCharacters) break;
+    ++i;
+    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+    ++characters;
+  }
+  return std::string(text.substr(0, i));
+}
+
+std::optional<double> parseLocalNumber(std::string_view text, std::string_view decimalSeparator,
+                                       std::string_view thousandsSeparator) {
+  std::string plain;
+  for (size_t i = 0; i < text.size();) {
+    if (!thousandsSeparator.empty() &&
+        text.substr(i, thousandsSeparator.size()) == thousandsSeparator) {
+      i += thousandsSeparator.size();
+    } else if (!decimalSeparator.empty() &&
+               text.substr(i, decimalSeparator.size()) == decimalSeparator) {
+      plain += '.';
+      i += decimalSeparator.size();
+    } else {
+      plain += text[i++];
+    }
+  }
+  return parseNumber(plain);
+}
+
+std::string formatLocalFixed(double value, int decimals, std::string_view decimalSeparator) {
+  std::string fixed = formatFixed(value, decimals);
+  const auto point = fixed.find('.');
+  if (point != std::string::npos) fixed.replace(point, 1, decimalSeparator);
+  return fixed;
+}
+
+}  // namespace korvane::text

@@ -28,3 +28,18 @@ std::string formatFixed(float value, int decimals);
 std::string groupThousands(std::string_view fixedText, std::string_view separator);
 
 }  // namespace korvane::text
+
+namespace korvane::text {
+
+// The first maxCharacters characters of a UTF-8 text (never half a character).
+std::string utf8Prefix(std::string_view text, size_t maxCharacters);
+
+// Reads a number shown with the user's separators: thousands separators are
+// dropped and the decimal separator stands for ".".
+std::optional<double> parseLocalNumber(std::string_view text, std::string_view decimalSeparator,
+                                       std::string_view thousandsSeparator);
+
+// Fixed-point text with the user's decimal separator (no grouping).
+std::string formatLocalFixed(double value, int decimals, std::string_view decimalSeparator);
+
+}  // namespace korvane::text

@@ -1,0 +1,339 @@
+#include "preferences/PreferenceProcedures.h"
+
+#include <array>
+
+#include "model/EfficiencyCurves.h"
+#include "model/FeatureSwitches.h"
+#include "model/ParameterCatalogue.h"
+#include "model/TVexEnergyProjectAnalysis.h"
+#include "platform/SettingsStore.h"
+#include "text/NumberText.h"
+
+namespace korvane::preferences {
+
+namespace {
+
+using model::FeatureOff;
+using namespace store;
+
+constexpr size_t kTitleLength = 30;
+constexpr size_t kCustomCurrencyLength = 5;
+constexpr size_t kSymbolLength = 10;
+
+// The CO2 factors: value name, parameter, field, in the order user, coal, gas, oil.
+struct FactorValue {
+  std::string_view name;
+  int parameter;
+  std::string_view field;
+};
+constexpr std::array<FactorValue, 4> kFactors = {{
+    {"CBFPCONV", model::kPrmCo2User, "CfpLbs"},
+    {"CBFPCONV1", model::kPrmCo2Coal, "CfpLbs1"},
+    {"CBFPCONV2", model::kPrmCo2Gas, "CfpLbs2"},
+    {"CBFPCONV3", model::kPrmCo2Oil, "CfpLbs3"},
+}};
+
+constexpr std::array<int, 6> kStoreOrder = {0, 1, 2, 4, 5, 6};
+
+}  // namespace
+
+std::string IncentiveUnitItemText(const PreferenceValues& values, int item, bool powerInKw) {
+  if (item == 0) return values.currencySymbol + "/" + (powerInKw ? "kW" : "HP");
+  return values.currencySymbol + "/system";
+}
+
+PreferenceProcedures::PreferenceProcedures(SettingsStore& store, PreferenceValues& values,
+                                           PreferencesControls& controls,
+                                           model::ParameterCatalogue& catalogue,
+                                           model::TVexEnergyProjectAnalysis& project,
+                                           model::EfficiencyCurves& curves, NumberFormat format)
+    : store_(store),
+      values_(values),
+      controls_(controls),
+      catalogue_(catalogue),
+      project_(project),
+      curves_(curves),
+      format_(std::move(format)) {
+  if (auto edits = model::Collect_Curve_Edits(controls_)) curves_.Set_Dialog_Edits(*edits);
+  curves_.Set_Separators(format_.decimalSeparator, format_.thousandsSeparator);
+}
+
+void PreferenceProcedures::Show_Factor_Fields() {
+  for (const FactorValue& f : kFactors) {
+    controls_.field(std::string(f.field))
+        .setText(text::formatLocalFixed(catalogue_.Get_Prm_Value(f.parameter), 3,
+                                        format_.decimalSeparator));
+  }
+}
+
+void PreferenceProcedures::Store_Factor_Fields() {
+  for (const FactorValue& f : kFactors) {
+    const auto value = text::parseLocalNumber(controls_.field(std::string(f.field)).text(),
+                                              format_.decimalSeparator, format_.thousandsSeparator);
+    catalogue_.Set_Prm_Value(f.parameter, value.value_or(0));
+  }
+}
+
+void PreferenceProcedures::Apply_Currency_Mode(int mode) {
+  values_.currencyMode = mode;
+  values_.currencySymbol = CurrencySymbol(mode, values_.customCurrency);
+  controls_.currencyButton = mode >= 0 && mode <= 3 ? mode : 0;
+  if (mode == 3) controls_.customCurrency = values_.customCurrency;
+}
+
+void PreferenceProcedures::readCo2Factors() {
+  auto factor = [&](int i) {
+    const FactorValue& f = kFactors[static_cast<size_t>(i)];
+    return store_.readNumber(kCarbon, f.name, catalogue_.Get_Prm_Default_Text(f.parameter));
+  };
+  project_.Set_Co2User(factor(0));
+  project_.Set_Co2Coal(factor(1));
+  project_.Set_Co2Gas(factor(2));
+  project_.Set_Co2Oil(factor(3));
+}
+
+void PreferenceProcedures::readCustomSelected() {
+  for (int i = 0; i < 2; ++i) {
+    const std::string name = "CUSTOM" + std::to_string(i + 1);
+    values_.customSelected[static_cast<size_t>(i)] = store_.readFlag(kEff, name, false);
+    controls_.customSelected[static_cast<size_t>(i)] =
+        values_.customSelected[static_cast<size_t>(i)];
+  }
+}
+
+void PreferenceProcedures::readReportTexts() {
+  controls_.preparedBy = store_.readText(kCustomReport, "PREP", "");
+  controls_.companyInformation = store_.readText(kCustomReport, "CPINFO", "");
+  if (!FeatureOff(model::NoCompanyLogo)) {
+    values_.companyLogoFile = store_.readText(kCustomReport, "LOGOFN", "");
+    controls_.companyLogoFile = values_.companyLogoFile;
+  }
+}
+
+void PreferenceProcedures::readCustomCurrency() {
+  const std::string stored = store_.readText(kProgram, "CC", "-");
+  values_.customCurrency = text::utf8Prefix(stored, kCustomCurrencyLength);
+  controls_.customCurrency = stored;
+}
+
+void PreferenceProcedures::Load_OPT2() {
+  Show_Factor_Fields();
+  for (int type : model::kCurveTreatmentOrder) {
+    curves_.Apply_Efficiency(type, model::CurveSource::Stored);
+  }
+  readCustomSelected();
+  for (int i = 0; i < 2; ++i) {
+    const std::string number = std::to_string(i + 1);
+    const std::string title = text::utf8Prefix(
+        store_.readText(kEff, "CUSTOM" + number + "TITLE", "Custom " + number), kTitleLength);
+    values_.customTitles[static_cast<size_t>(i)] = title;
+    controls_.customTitles[static_cast<size_t>(i)] = title;
+  }
+  readReportTexts();
+
+  values_.customerBlock = store_.readFlag(kProgram, "L1", true);
+  values_.introductionScreen = store_.readFlag(kProgram, "L2", true);
+  if (!FeatureOff(model::NoCumulativePayback)) {
+    project_.Set_CumulativePayback(store_.readFlag(kProgram, "L3", true) ? 1 : 0);
+  }
+  values_.automaticPowerUnit = store_.readFlag(kProgram, "L4", false);
+  controls_.customerBlock = values_.customerBlock;
+  controls_.introductionScreen = values_.introductionScreen;
+  controls_.cumulativePayback = project_.CumulativePayback() != 0;
+  controls_.automaticPowerUnit = values_.automaticPowerUnit;
+  if (!FeatureOff(model::NoUpdateCheck)) {
+    values_.autoUpdateCheck = store_.readFlag(kProgram, "L50", false);
+    controls_.checkForUpdates = values_.autoUpdateCheck;
+  }
+
+  controls_.preparedBy = store_.readText(kUser, "PREP", "");
+  controls_.companyInformation = store_.readText(kUser, "CPINFO", "");
+  readCo2Factors();
+
+  const bool kw = store_.readFlag(kProgram, "PS", false);
+  controls_.powerKw = kw;
+  project_.Set_PowerInKw(kw ? 1 : 0);
+  const bool metric = store_.readFlag(kProgram, "DS", false);
+  controls_.metricUnits = metric;
+  values_.metricUnits = metric;
+  values_.weightLabel = metric ? kKg : kLbs;
+  readCustomCurrency();
+
+  controls_.currencyButton = -1;
+  const long long mode = store_.readInteger(kProgram, "CS", 1);
+  if (mode < 0 || mode > 3) {
+    store_.writeInteger(kProgram, "CS", 1);
+    controls_.currencyButton = 1;
+    values_.currencySymbol = kDollar;
+  } else {
+    Apply_Currency_Mode(static_cast<int>(mode));
+  }
+
+  controls_.fuelButton = -1;
+  project_.Set_Co2Source(static_cast<int>(store_.readInteger(kCarbon, "CFP", 0)));
+  const int source = project_.Co2Source();
+  controls_.fuelButton = source >= 1 && source <= 3 ? source : 0;
+  values_.co2Description = store_.readText(kCarbon, "CFPDES", "");
+  controls_.fuelDescription = values_.co2Description;
+
+  for (int type : model::kCurveTreatmentOrder) {
+    curves_.Apply_Efficiency(type, model::CurveSource::Show);
+  }
+  const double factors[4] = {project_.Co2User(), project_.Co2Coal(), project_.Co2Gas(),
+                             project_.Co2Oil()};
+  for (size_t i = 0; i < kFactors.size(); ++i) {
+    controls_.field(std::string(kFactors[i].field))
+        .setText(text::formatLocalFixed(factors[i], 3, format_.decimalSeparator));
+  }
+  Save_Opt();
+  Store_Factor_Fields();
+}
+
+void PreferenceProcedures::Load_OPT() {
+  for (int type : model::kCurveTreatmentOrder) {
+    curves_.Apply_Efficiency(type, model::CurveSource::Stored);
+  }
+  readCo2Factors();
+  for (int type : model::kCurveTreatmentOrder) {
+    curves_.Apply_Efficiency(type, model::CurveSource::Parameters);
+  }
+  readCustomSelected();
+  readReportTexts();
+  values_.customerBlock = store_.readFlag(kProgram, "L1", true);
+  values_.introductionScreen = store_.readFlag(kProgram, "L2", true);
+  if (!FeatureOff(model::NoCumulativePayback)) {
+    project_.Set_CumulativePayback(store_.readFlag(kProgram, "L3", true) ? 1 : 0);
+  }
+  values_.automaticPowerUnit = store_.readFlag(kProgram, "L4", true);
+  if (!FeatureOff(model::NoUpdateCheck)) {
+    values_.autoUpdateCheck = store_.readFlag(kProgram, "L50", false);
+  }
+  controls_.preparedBy = store_.readText(kUser, "PREP", "");
+  controls_.companyInformation = store_.readText(kUser, "CPINFO", "");
+  readCo2Factors();
+
+  const bool kw = store_.readFlag(kProgram, "PS", true);
+  controls_.powerKw = kw;
+  project_.Set_PowerInKw(kw ? 1 : 0);
+  const bool metric = store_.readFlag(kProgram, "DS", true);
+  controls_.metricUnits = metric;
+  values_.metricUnits = metric;
+  values_.weightLabel = metric ? kKg : kLbs;
+  readCustomCurrency();
+
+  controls_.currencyButton = 1;
+  values_.currencySymbol = kDollar;
+  const long long mode = store_.readInteger(kProgram, "CS", 0);
+  if (mode < 0 || mode > 3) {
+    store_.writeInteger(kProgram, "CS", 0);
+    values_.currencyMode = 0;
+  } else {
+    Apply_Currency_Mode(static_cast<int>(mode));
+  }
+}
+
+bool PreferenceProcedures::Save_Opt() {
+  const std::string symbolBefore = values_.currencySymbol;
+  const bool kwBefore = project_.PowerInKw() != 0;
+  const bool metricBefore = values_.metricUnits;
+  const int sourceBefore = project_.Co2Source();
+  const std::array<double, 4> factorsBefore = {project_.Co2User(), project_.Co2Coal(),
+                                               project_.Co2Gas(), project_.Co2Oil()};
+  const std::string storedCurrency = store_.readText(kProgram, "CC", "");
+  const std::string storedDescription = store_.readText(kCarbon, "CFPDES", "");
+
+  for (int type : kStoreOrder) curves_.Store_Efficiency(type, model::CurveOrigin::DialogTexts);
+  for (int type : kStoreOrder) curves_.Apply_Efficiency(type, model::CurveSource::Dialog);
+
+  for (int i = 0; i < 2; ++i) {
+    const auto k = static_cast<size_t>(i);
+    values_.customTitles[k] = text::utf8Prefix(controls_.customTitles[k], kTitleLength);
+    store_.writeText(kEff, "CUSTOM" + std::to_string(i + 1) + "TITLE", values_.customTitles[k]);
+  }
+  if (ListsRenamed) ListsRenamed();
+  for (int i = 0; i < 2; ++i) {
+    const auto k = static_cast<size_t>(i);
+    store_.writeFlag(kEff, "CUSTOM" + std::to_string(i + 1), controls_.customSelected[k]);
+    values_.customSelected[k] = controls_.customSelected[k];
+  }
+  if (!FeatureOff(model::NoCompanyLogo)) {
+    store_.writeText(kCustomReport, "LOGOFN", controls_.companyLogoFile);
+    values_.companyLogoFile = controls_.companyLogoFile;
+  }
+  store_.writeText(kUser, "PREP", controls_.preparedBy);
+  store_.writeText(kUser, "CPINFO", controls_.companyInformation);
+  values_.preparedBy = controls_.preparedBy;
+  values_.companyInformation = controls_.companyInformation;
+
+  store_.writeFlag(kProgram, "L1", controls_.customerBlock);
+  store_.writeFlag(kProgram, "L2", controls_.introductionScreen);
+  if (!FeatureOff(model::NoCumulativePayback)) {
+    store_.writeFlag(kProgram, "L3", controls_.cumulativePayback);
+  }
+  store_.writeFlag(kProgram, "L4", controls_.automaticPowerUnit);
+  if (!FeatureOff(model::NoUpdateCheck))
+    store_.writeFlag(kProgram, "L50", controls_.checkForUpdates);
+
+  store_.writeFlag(kProgram, "PS", controls_.powerKw);
+  project_.Set_PowerInKw(controls_.powerKw ? 1 : 0);
+  store_.writeFlag(kProgram, "DS", controls_.metricUnits);
+  values_.metricUnits = controls_.metricUnits;
+  values_.weightLabel = controls_.metricUnits ? kKg : kLbs;
+
+  switch (controls_.currencyButton) {
+    case 0:
+    case 1:
+    case 2:
+      store_.writeInteger(kProgram, "CS", controls_.currencyButton);
+      values_.currencyMode = controls_.currencyButton;
+      values_.currencySymbol = CurrencySymbol(controls_.currencyButton, values_.customCurrency);
+      break;
+    case 3:
+      store_.writeInteger(kProgram, "CS", 3);
+      values_.currencyMode = 3;
+      values_.currencySymbol = text::utf8Prefix(controls_.customCurrency, kSymbolLength);
+      values_.customCurrency = text::utf8Prefix(controls_.customCurrency, kCustomCurrencyLength);
+      break;
+    default:
+      store_.writeInteger(kProgram, "CS", 0);
+      values_.currencyMode = 0;
+      values_.currencySymbol = kEuro;
+      break;
+  }
+  store_.writeText(kProgram, "CC", controls_.customCurrency);
+  if (ListsRenamed) ListsRenamed();
+
+  const int fuel =
+      controls_.fuelButton >= 1 && controls_.fuelButton <= 3 ? controls_.fuelButton : 0;
+  project_.Set_Co2Source(fuel);
+  store_.writeInteger(kCarbon, "CFP", fuel);
+  store_.writeText(kCarbon, "CFPDES", controls_.fuelDescription);
+  values_.co2Description = controls_.fuelDescription;
+  std::array<std::optional<double>, 4> typed;
+  for (size_t i = 0; i < kFactors.size(); ++i) {
+    const std::string shown = controls_.field(std::string(kFactors[i].field)).text();
+    typed[i] = text::parseLocalNumber(shown, format_.decimalSeparator, format_.thousandsSeparator);
+    // Stored in "." form so that the next load reads it in any locale.
+    store_.writeText(kCarbon, kFactors[i].name, typed[i] ? text::formatFixed(*typed[i], 3) : shown);
+  }
+
+  values_.customerBlock = controls_.customerBlock;
+  values_.introductionScreen = controls_.introductionScreen;
+  values_.automaticPowerUnit = controls_.automaticPowerUnit;
+  project_.Set_CumulativePayback(controls_.cumulativePayback ? 1 : 0);
+  if (!FeatureOff(model::NoUpdateCheck)) values_.autoUpdateCheck = controls_.checkForUpdates;
+
+  if (typed[1]) project_.Set_Co2Coal(*typed[1]);
+  if (typed[2]) project_.Set_Co2Gas(*typed[2]);
+  if (typed[3]) project_.Set_Co2Oil(*typed[3]);
+  if (typed[0]) project_.Set_Co2User(*typed[0]);
+
+  const std::array<double, 4> factorsAfter = {project_.Co2User(), project_.Co2Coal(),
+                                              project_.Co2Gas(), project_.Co2Oil()};
+  return values_.currencySymbol != symbolBefore || (project_.PowerInKw() != 0) != kwBefore ||
+         values_.metricUnits != metricBefore || project_.Co2Source() != sourceBefore ||
+         factorsAfter != factorsBefore || controls_.customCurrency != storedCurrency ||
+         controls_.fuelDescription != storedDescription;
+}
+
+}  // namespace korvane::preferences

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "preferences/PreferenceValues.h"
+#include "preferences/PreferencesControls.h"
+
+namespace korvane {
+class SettingsStore;
+}
+
+namespace korvane::model {
+class EfficiencyCurves;
+class ParameterCatalogue;
+class TVexEnergyProjectAnalysis;
+}  // namespace korvane::model
+
+namespace korvane::preferences {
+
+// Section and value names of the settings store.
+namespace store {
+inline constexpr std::string_view kProgram = "PROGRAM";
+inline constexpr std::string_view kCarbon = "CARBONFP";
+inline constexpr std::string_view kEff = "EFF";
+inline constexpr std::string_view kUser = "USER";
+inline constexpr std::string_view kCustomReport = "CUSTOMREP";
+}  // namespace store
+
+// The user's number format, read once at start-up.
+struct NumberFormat {
+  std::string decimalSeparator = ".";
+  std::string thousandsSeparator = ",";
+};
+
+// Moves the preferences between the settings store, memory (the preference
+// values, the project object and the parameter catalogue) and the controls of
+// the preferences dialog.
+class PreferenceProcedures {
+ public:
+  PreferenceProcedures(SettingsStore& store, PreferenceValues& values,
+                       PreferencesControls& controls, model::ParameterCatalogue& catalogue,
+                       model::TVexEnergyProjectAnalysis& project, model::EfficiencyCurves& curves,
+                       NumberFormat format = {});
+
+  // Start-up: loads everything, fills the controls, then saves, so that the
+  // store holds a complete, repaired set of values.
+  void Load_OPT2();
+  // Before the dialog is shown: reloads the store into memory and controls.
+  void Load_OPT();
+  // The dialog confirmed: controls into the store and memory. True when a
+  // setting that changes results changed; the caller marks the project modified.
+  bool Save_Opt();
+
+  // Called when the names of the custom controls or the currency and power
+  // unit changed, so the wizard can rename its list items.
+  std::function<void()> ListsRenamed;
+
+  // The CO2 factor fields: show the catalogue's values in the user's number
+  // format, or store the fields' numbers into the catalogue.
+  void Show_Factor_Fields();
+  void Store_Factor_Fields();
+
+  // Sets the currency mode with its symbol and button.
+  void Apply_Currency_Mode(int mode);
+
+ private:
+  void readCo2Factors();
+  void readCustomSelected();
+  void readReportTexts();
+  void readCustomCurrency();
+
+  SettingsStore& store_;
+  PreferenceValues& values_;
+  PreferencesControls& controls_;
+  model::ParameterCatalogue& catalogue_;
+  model::TVexEnergyProjectAnalysis& project_;
+  model::EfficiencyCurves& curves_;
+  NumberFormat format_;
+};
+
+// Display name of the motor-power incentive unit list's items: per power unit
+// (item 0) and per system (item 1).
+std::string IncentiveUnitItemText(const PreferenceValues& values, int item, bool powerInKw);
+
+}  // namespace korvane::preferences

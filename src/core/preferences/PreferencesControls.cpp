@@ -1,0 +1,36 @@
+#include "preferences/PreferencesControls.h"
+
+#include <vector>
+
+#include "preferences/PreferenceValues.h"
+
+namespace korvane::preferences {
+
+std::string CurrencySymbol(int mode, const std::string& customCurrency) {
+  switch (mode) {
+    case 1:
+      return std::string(kDollar);
+    case 2:
+      return std::string(kPound);
+    case 3:
+      return customCurrency;
+    default:
+      return std::string(kEuro);
+  }
+}
+
+PreferencesControls::PreferencesControls() {
+  std::vector<std::string> names = {"CfpLbs", "CfpLbs1", "CfpLbs2", "CfpLbs3"};
+  for (const char* base : {"DE", "IvE", "VaE", "C1E", "C2E", "VfdE"}) {
+    for (int flow = 100; flow >= 10; flow -= 10) names.push_back(base + std::to_string(flow));
+  }
+  for (const std::string& name : names) fields[name] = std::make_unique<TextField>();
+}
+
+ComponentLookup PreferencesControls::findComponent(std::string_view name) {
+  const auto it = fields.find(name);
+  if (it == fields.end()) return {};
+  return {true, it->second.get()};
+}
+
+}  // namespace korvane::preferences

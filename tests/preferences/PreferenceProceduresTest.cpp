@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "SessionFixture.h"
+
+namespace korvane::preferences {
+namespace {
+
+using korvane::testing::SessionFixture;
+
+class PreferencesTest : public SessionFixture {
+ protected:
+  std::string stored(std::string_view section, std::string_view name) {
+    return store.readText(section, name, "<missing>");
+  }
+};
+
+TEST_F(PreferencesTest, FirstRunFillsTheStoreWithFactoryValues) {
+  start();
+  const std::tuple<const char*, const char*, const char*> expected[] = {
+      {"PROGRAM", "PS", "0"},
+      {"PROGRAM", "DS", "0"},
+      {"PROGRAM", "CS", "1"},
+      {"PROGRAM", "CC", "-"},
+      {"PROGRAM", "L1", "1"},
+      {"PROGRAM", "L2", "1"},
+      {"PROGRAM", "L3", "1"},
+      {"PROGRAM", "L4", "0"},
+      {"PROGRAM", "L50", "0"},
+      {"CARBONFP", "CFP", "0"},
+      {"CARBONFP", "CFPDES", ""},
+      {"CARBONFP", "CBFPCONV", "1.000"},
+      {"CARBONFP", "CBFPCONV1", "0.705"},
+      {"CARBONFP", "CBFPCONV2", "0.419"},
+      {"CARBONFP", "CBFPCONV3", "0.550"},
+      {"EFF", "CUSTOM1TITLE", "Custom 1"},
+      {"EFF", "CUSTOM2TITLE", "Custom 2"},
+      {"EFF", "DE50", "0.1767"},
+      {"EFF", "IVE10", "0.0100"},
+      {"EFF", "VFDE10", "97.0"},
+      {"EFF", "C2E100", "1.0000"},
+      {"EFF", "CUSTOM1", "0"},
+  };
+  for (auto [section, name, text] : expected) {
+    EXPECT_EQ(stored(section, name), text) << section << "\\" << name;
+  }
+  EXPECT_EQ(values.currencySymbol, "$");
+  EXPECT_EQ(project.Co2Coal(), 0.705);
+  EXPECT_EQ(project.Get_Curve(2, 1, 3), 97);
+  EXPECT_EQ(project.Get_Curve(1, 4, 6), 0.1767);
+  EXPECT_EQ(session.catalogue.Get_Prm_Value(model::kPrmCo2Oil), 0.55f);
+}
+
+TEST_F(PreferencesTest, DamagedValuesAreRepairedAtTheNextLoad) {
+  store.writeText("CARBONFP", "CBFPCONV1", "abc");
+  store.writeText("PROGRAM", "CS", "9");
+  store.writeText("PROGRAM", "CC", "ABCDEFG");
+  start();
+  EXPECT_EQ(stored("CARBONFP", "CBFPCONV1"), "0.705");
+  EXPECT_EQ(project.Co2Coal(), 0.705);
+  EXPECT_EQ(stored("PROGRAM", "CS"), "1");
+  EXPECT_EQ(values.currencySymbol, "$");
+  EXPECT_EQ(values.customCurrency, "ABCDE");
+  EXPECT_EQ(controls.customCurrency, "ABCDEFG");
+}
+
+TEST_F(PreferencesTest, ConfirmedChoicesSurviveARestart) {
+  start();
+  controls.metricUnits = true;
+  controls.powerKw = true;
+  controls.currencyButton = 2;
+  controls.fuelButton = 3;
+  controls.fuelDescription = "Biogas";
+  controls.field("CfpLbs").setText("0.250");
+  controls.customTitles[0] = "Bypass damper";
+  controls.field("VfdE100").setText("95.0");
+  EXPECT_TRUE(session.procedures.Save_Opt());
+
+  korvane::testing::FakeMessageSink messages2;
+  EstimatorSession restarted(messages2, alert, exit, store);
+  ASSERT_TRUE(restarted.Start());
+  EXPECT_TRUE(restarted.values.metricUnits);
+  EXPECT_EQ(restarted.values.weightLabel, "Kg");
+  EXPECT_EQ(restarted.model.project.PowerInKw(), 1);
+  EXPECT_EQ(restarted.values.currencySymbol, "£");
+  EXPECT_EQ(restarted.model.project.Co2Source(), 3);
+  EXPECT_EQ(restarted.model.project.Co2User(), 0.25);
+  EXPECT_EQ(restarted.values.co2Description, "Biogas");
+  EXPECT_EQ(restarted.values.customTitles[0], "Bypass damper");
+  EXPECT_EQ(restarted.model.project.Get_Curve(3, 1, 1), 95);
+}
+
+TEST_F(PreferencesTest, OnlyResultSettingsMarkTheProjectModified) {
+  start();
+  controls.preparedBy = "A. Engineer\r\nKORVANE";
+  EXPECT_FALSE(session.procedures.Save_Opt());
+  EXPECT_EQ(stored("USER", "PREP"), "A. Engineer\r\nKORVANE");
+  controls.currencyButton = 0;
+  EXPECT_TRUE(session.procedures.Save_Opt());
+  EXPECT_EQ(values.currencySymbol, "€");
+  EXPECT_FALSE(session.procedures.Save_Opt());
+  controls.field("CfpLbs1").setText("0.800");
+  EXPECT_TRUE(session.procedures.Save_Opt());
+  EXPECT_EQ(project.Co2Coal(), 0.8);
+}
+
+TEST_F(PreferencesTest, CustomCurrencyBecomesTheSymbol) {
+  start();
+  controls.currencyButton = 3;
+  controls.customCurrency = "CHF";
+  session.procedures.Save_Opt();
+  EXPECT_EQ(values.currencySymbol, "CHF");
+  EXPECT_EQ(IncentiveUnitItemText(values, 0, false), "CHF/HP");
+  EXPECT_EQ(IncentiveUnitItemText(values, 1, false), "CHF/system");
+  controls.currencyButton = -1;
+  session.procedures.Save_Opt();
+  EXPECT_EQ(stored("PROGRAM", "CS"), "0");
+  EXPECT_EQ(values.currencySymbol, "€");
+}
+
+TEST_F(PreferencesTest, ReloadUsesItsOwnFallbacks) {
+  start();
+  store.values.erase({"PROGRAM", "PS"});
+  store.values.erase({"PROGRAM", "DS"});
+  store.writeText("PROGRAM", "CS", "7");
+  session.procedures.Load_OPT();
+  EXPECT_EQ(project.PowerInKw(), 1);
+  EXPECT_TRUE(values.metricUnits);
+  EXPECT_EQ(stored("PROGRAM", "CS"), "0");
+  EXPECT_EQ(values.currencyMode, 0);
+  EXPECT_EQ(values.currencySymbol, "$");
+}
+
+TEST_F(PreferencesTest, FactorFieldsFollowTheUsersNumberFormat) {
+  korvane::testing::FakeMessageSink quiet;
+  MemorySettingsStore settings;
+  EstimatorSession german(quiet, alert, exit, settings, NumberFormat{",", "."});
+  ASSERT_TRUE(german.Start());
+  EXPECT_EQ(german.controls.field("CfpLbs1").text(), "0,705");
+  german.controls.field("CfpLbs1").setText("0,72");
+  german.procedures.Save_Opt();
+  EXPECT_EQ(german.model.project.Co2Coal(), 0.72);
+  EXPECT_EQ(settings.readText("CARBONFP", "CBFPCONV1", ""), "0.720") << "stored in '.' form";
+}
+
+}  // namespace
+}  // namespace korvane::preferences
