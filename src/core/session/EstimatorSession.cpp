@@ -18,4 +18,23 @@ bool EstimatorSession::Start() {
   return true;
 }
 
+bool EstimatorSession::Adopt_Opened_Project(const projectfile::StagedProject& staged) {
+  header = staged.header;
+  header.systemOrder.clear();
+  header.projectType = staged.projectMode;
+  const std::pair<int, double> utility[] = {
+      {model::kPrmEnergyRate, staged.energyRate},
+      {model::kPrmAlternateRate, staged.alternateRate},
+      {model::kPrmDemandCharge, staged.demandCharge},
+      {model::kPrmUtilityIncentive, staged.utilityIncentive},
+      {model::kPrmDemandRebate, staged.demandRebate},
+      {model::kPrmPowerIncentive, staged.powerIncentive},
+  };
+  for (auto [parameter, value] : utility) {
+    catalogue.Set_Prm_Value(parameter, value);
+    catalogue.Show_Prm_Value(parameter);
+  }
+  return staged.projectMode == 0 || staged.projectMode == 1;
+}
+
 }  // namespace korvane

@@ -5,6 +5,7 @@
 #include "model/ParameterCatalogue.h"
 #include "platform/TextField.h"
 #include "preferences/PreferenceProcedures.h"
+#include "projectfile/ProjectFileReader.h"
 #include "projectfile/ProjectHeader.h"
 
 namespace korvane {
@@ -26,6 +27,11 @@ class EstimatorSession {
 
   // Builds the catalogue and runs the start-up load of the preferences.
   bool Start();
+
+  // After a project file was applied: its customer and utility data become the
+  // wizard's, as when the desktop program opens a project. False when the
+  // file did not say whether it holds one system or several.
+  bool Adopt_Opened_Project(const projectfile::StagedProject& staged);
 
   MessageSink& messages;
   SettingsStore& store;
