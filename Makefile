@@ -1,12 +1,14 @@
-# The two commands a new user needs: `make test` and (once the desktop program
-# exists) `make run`. Both install whatever is missing first.
+# The two commands a new user needs: `make test` and `make run`. Both install
+# whatever is missing first.
 
 BUILD_DIR ?= build
 BENCH_DIR ?= build-release
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR ?= Ninja
 
-.PHONY: deps configure build test bench format clean
+.PHONY: deps configure build test run bench fuzz fuzz-smoke format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,6 +23,22 @@ build: configure
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+run: build
+	$(BUILD_DIR)/bin/korvane-ese-cli calc examples/plant-survey.ESEProj
+
+# The reader's fuzzer under AddressSanitizer and UndefinedBehaviorSanitizer
+# (ten minutes; `make fuzz-smoke` runs one). New inputs go to $(FUZZ_DIR)/corpus.
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DKORVANE_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target read-project-fuzzer
+	mkdir -p $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/bin/read-project-fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	  -dict=fuzz/ProjectFile.dict -print_final_stats=1 $(FUZZ_DIR)/corpus fuzz/corpus
+
+fuzz-smoke:
+	$(MAKE) fuzz FUZZ_SECONDS=60
+
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DKORVANE_SANITIZE=OFF \
 	  -DKORVANE_BUILD_TESTS=OFF
@@ -31,4 +49,4 @@ format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR)

@@ -44,7 +44,6 @@ double RoundHalfAway(double value, int decimals) {
 
 namespace {
 
-constexpr int kCaseCount = 2;
 constexpr size_t index(Case c) {
   return static_cast<size_t>(c);
 }
