@@ -48,8 +48,8 @@ struct FullProject {
     session.header.utilityName = "Riverside Electric";
   }
   std::string text() {
-    return projectfile::Project_File_Text({session.model.project, session.catalogue,
-                                           session.values, session.header, "1/1/2026"});
+    return projectfile::Project_File_Text(
+        {session.model.project, session.catalogue, session.values, session.header, "1/1/2026"});
   }
 
   Quiet quiet;

@@ -7,7 +7,7 @@ namespace korvane {
 // The four kinds of message box the program shows. Each kind is shown with the
 // button set its caller asks for; the answer is the button that was pressed.
 enum class MessageKind { Error, Warning, Information, Confirmation };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoAbort };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesCancel, YesNoCancel, YesNoAbort };
 enum class MessageAnswer { Ok, Cancel, Yes, No, Abort };
 
 // Where the core sends every message meant for the user. The desktop program

@@ -29,6 +29,14 @@ struct ProjectHeader {
   int projectType = 0;  // 0 single system, 1 several systems
   // System numbers in the order of the systems tree; empty means 1, 2, 3, ...
   std::vector<int> systemOrder;
+
+  // The customer step's fields (project name to e-mail) emptied.
+  void Clear_Customer_Information() {
+    for (std::string* field : {&projectName, &contact, &company, &title, &address, &city, &state,
+                               &zip, &country, &telArea, &telNumber, &faxNumber, &email}) {
+      field->clear();
+    }
+  }
 };
 
 }  // namespace korvane::projectfile

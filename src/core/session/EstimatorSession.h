@@ -43,6 +43,7 @@ class EstimatorSession {
   model::EfficiencyCurves curves;
   preferences::PreferenceProcedures procedures;
   projectfile::ProjectHeader header;
+  projectfile::ProjectFileReader reader{*this};
 
  private:
   InputForm* wizardForm_;

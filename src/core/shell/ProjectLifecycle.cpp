@@ -1,0 +1,326 @@
+#include "shell/ProjectLifecycle.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "model/FeatureSwitches.h"
+#include "platform/MessageSink.h"
+#include "platform/SettingsStore.h"
+#include "projectfile/ProjectFileReader.h"
+#include "projectfile/ProjectFileWriter.h"
+#include "session/EstimatorSession.h"
+#include "shell/ProjectTypeChoice.h"
+#include "text/NumberText.h"
+
+namespace korvane::shell {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kSavePrompt = "Save active project?";
+constexpr std::string_view kNoProjectToSave =
+    "There is currently no project active. Start a new project by clicking on the \"New Project\" "
+    "button.";
+constexpr std::string_view kNoSystems = "This project does not contain any systems!";
+constexpr std::string_view kProjectSaved = "Project Saved!";
+constexpr std::string_view kExtensionChanged =
+    "The Extension specified does not match the program's file extension, the program will "
+    "automatically update the specified extension to the correct extension.";
+constexpr std::string_view kAlreadyExists = " already exists!";
+constexpr std::string_view kReplaceIt = "Do you want to replace it";
+constexpr std::string_view kStartNewProject =
+    "There is currently no project active. Would you like to start a new project?";
+constexpr std::string_view kFileDoesNotExist = "File does not exist!";
+constexpr std::string_view kNoValidInformation =
+    "The file you are trying to open does not contain valid information";
+constexpr std::string_view kOpenTitle = "Open KORVANE Energy Savings Estimator File";
+constexpr std::string_view kOpenFilter = "Energy Files (*.ESEProj)";
+constexpr std::string_view kSaveTitle = "Save KORVANE Energy File File";
+constexpr std::string_view kSaveFilter = "KORVANE Energy File Files (*.ESEProj)";
+constexpr std::string_view kProposedName = "KORVANE Energy Project";
+constexpr std::string_view kRecentSection = "FHIS";
+constexpr size_t kStatusNameLength = 32;
+
+std::string lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+class SilentMessages : public MessageSink {
+ public:
+  MessageAnswer show(MessageKind, std::string_view, MessageButtons) override {
+    return MessageAnswer::Ok;
+  }
+};
+
+}  // namespace
+
+ProjectLifecycle::ProjectLifecycle(EstimatorSession& session, RunState& state, LifecycleUi& ui)
+    : session_(session), state_(state), ui_(ui) {}
+
+bool ProjectLifecycle::PromptSaveActiveProject() {
+  if (!state_.ProjectActive || !state_.ProjectModified) return true;
+  const MessageAnswer answer =
+      session_.messages.show(MessageKind::Confirmation, kSavePrompt, MessageButtons::YesNoCancel);
+  if (answer == MessageAnswer::Cancel) return false;
+  if (answer == MessageAnswer::Yes) Save();
+  return true;
+}
+
+void ProjectLifecycle::New_Project() {
+  if (!PromptSaveActiveProject()) return;
+  state_.ProjectFileName.clear();
+  ui_.Set_Caption(std::string(kApplicationTitle));
+  state_.ProjectActive = false;
+  state_.NewProjectPending = false;
+  if (model::FeatureOff(model::SingleSystemOnly)) {
+    const auto entries = ApplicationEntries();
+    SetUpSingleSystemProject(state_, entries.empty() ? nullptr : &entries.front());
+  } else {
+    ui_.Show_Project_Type_Dialog();
+  }
+  if (!state_.NewProjectPending) {
+    ui_.Update_Status_Bar();
+    return;
+  }
+  state_.ResumeProject = false;
+  state_.ProjectActive = true;
+  session_.model.project.Set_System_Count(0);
+  state_.ProjectModified = false;
+  session_.header.Clear_Customer_Information();
+  session_.header.systemOrder.clear();
+  session_.header.projectType = state_.ProjectType;
+  ui_.Show_Wizard();
+  ui_.Update_Status_Bar();
+}
+
+bool ProjectLifecycle::afterRead(const std::string& path, bool reloadPreferences, bool addRecent) {
+  projectfile::ProjectFileReader& reader = session_.reader;
+  state_.ProjectActive = true;
+  state_.ProjectFileName = path;
+  state_.ResumeProject = true;
+  session_.Adopt_Opened_Project(reader.Staged());
+  state_.ProjectType = reader.Staged().projectMode;
+  state_.ProjectModified = false;
+  if (reloadPreferences) session_.procedures.Load_OPT();
+
+  auto& project = session_.model.project;
+  if (state_.ProjectType != 0 && state_.ProjectType != 1) {
+    session_.messages.show(MessageKind::Information, kNoValidInformation, MessageButtons::Ok);
+    // Nothing usable was opened, so no project is left active.
+    state_.ProjectActive = false;
+    state_.ProjectFileName.clear();
+    return false;
+  }
+  if (state_.ProjectType == 0) project.Set_System_Count(std::min(project.SystemCount(), 1));
+  ui_.Set_Caption(std::string(kApplicationTitle) + ": " + fs::path(path).filename().string());
+  state_.ProjectModified = false;
+  ui_.Show_Wizard();
+  if (addRecent) AddRecentProject(path);
+  return true;
+}
+
+void ProjectLifecycle::Open_Project() {
+  if (!PromptSaveActiveProject()) return;
+  state_.ProjectActive = false;
+  ui_.Update_Status_Bar();
+  const auto path = ui_.Ask_Open_Path(kOpenTitle, kOpenFilter, state_.ProgramFolder);
+  if (!path) return;
+  projectfile::ProjectFileReader& reader = session_.reader;
+  if (reader.ReadProjectFile(*path, projectfile::ReadPass::Validate) &&
+      reader.ReadProjectFile(*path, projectfile::ReadPass::Apply)) {
+    afterRead(*path, false, true);
+  }
+  ui_.Update_Status_Bar();
+}
+
+void ProjectLifecycle::OpenProjectFile(const std::string& path) {
+  std::error_code error;
+  if (!fs::is_regular_file(path, error)) {
+    session_.messages.show(MessageKind::Error, kFileDoesNotExist, MessageButtons::Ok);
+    return;
+  }
+  // Checked before it is applied, as with Open: a damaged file never leaves
+  // half a project behind.
+  projectfile::ProjectFileReader& reader = session_.reader;
+  if (reader.ReadProjectFile(path, projectfile::ReadPass::Validate) &&
+      reader.ReadProjectFile(path, projectfile::ReadPass::Apply)) {
+    afterRead(path, true, false);
+  }
+  ui_.Update_Status_Bar();
+}
+
+void ProjectLifecycle::Reopen_Recent(int entry) {
+  if (entry < 1 || entry > 4) return;
+  if (!PromptSaveActiveProject()) return;
+  state_.ProjectActive = false;
+  OpenProjectFile(state_.RecentProjects[static_cast<size_t>(entry - 1)]);
+  ui_.Update_Status_Bar();
+}
+
+bool ProjectLifecycle::mayWrite() {
+  if (!state_.ProjectActive) {
+    session_.messages.show(MessageKind::Information, kNoProjectToSave, MessageButtons::Ok);
+    return false;
+  }
+  if (state_.ProjectType == 1 && session_.model.project.SystemCount() == 0) {
+    session_.messages.show(MessageKind::Confirmation, kNoSystems, MessageButtons::Ok);
+    return false;
+  }
+  return true;
+}
+
+bool ProjectLifecycle::writeTo(const std::string& path) {
+  session_.header.projectType = state_.ProjectType;
+  const projectfile::ProjectFileSources sources{session_.model.project, session_.catalogue,
+                                                session_.values, session_.header, ui_.Today()};
+  // A failed save has said so ("FILE ERROR !") and leaves the project modified.
+  if (!projectfile::WriteProjectFile(path, sources, session_.messages)) return false;
+  session_.messages.show(MessageKind::Information, kProjectSaved, MessageButtons::Ok);
+  state_.ProjectModified = false;
+  return true;
+}
+
+bool ProjectLifecycle::Save() {
+  if (!mayWrite()) return false;
+  if (state_.ProjectFileName.empty()) return Save_As();
+  const bool saved = writeTo(state_.ProjectFileName);
+  ui_.Update_Status_Bar();
+  return saved;
+}
+
+std::string ProjectLifecycle::Save_As_File_Name(const std::string& chosen, bool& warn) {
+  fs::path path(chosen);
+  const std::string extension = path.extension().string();
+  warn = !extension.empty() && lower(extension) != lower(".ESEProj");
+  path.replace_extension(".ESEProj");
+  return path.string();
+}
+
+bool ProjectLifecycle::Save_As() {
+  if (!mayWrite()) return false;
+  const std::string proposed = state_.ProjectFileName.empty()
+                                   ? std::string(kProposedName)
+                                   : fs::path(state_.ProjectFileName).stem().string();
+  const auto chosen = ui_.Ask_Save_Path(kSaveTitle, kSaveFilter, state_.ProgramFolder, proposed);
+  if (!chosen) {
+    ui_.Update_Status_Bar();
+    return false;
+  }
+  bool warn = false;
+  const std::string path = Save_As_File_Name(*chosen, warn);
+  if (warn) session_.messages.show(MessageKind::Warning, kExtensionChanged, MessageButtons::Ok);
+  std::error_code error;
+  if (fs::exists(path, error)) {
+    const std::string question =
+        path + std::string(kAlreadyExists) + "\n" + std::string(kReplaceIt);
+    if (session_.messages.show(MessageKind::Warning, question, MessageButtons::YesNo) !=
+        MessageAnswer::Yes) {
+      ui_.Update_Status_Bar();
+      return false;
+    }
+  }
+  const bool saved = writeTo(path);
+  if (saved) {
+    AddRecentProject(path);
+    state_.ProjectFileName = path;
+    ui_.Set_Caption(std::string(kApplicationTitle) + ": " + fs::path(path).filename().string());
+  }
+  ui_.Update_Status_Bar();
+  return saved;
+}
+
+void ProjectLifecycle::Close_Project() {
+  if (!PromptSaveActiveProject()) return;
+  state_.ProjectFileName.clear();
+  ui_.Set_Caption(std::string(kApplicationTitle));
+  state_.ProjectActive = false;
+  state_.ProjectModified = false;
+  ui_.Update_Status_Bar();
+}
+
+void ProjectLifecycle::Active_Project() {
+  if (state_.ProjectActive) {
+    state_.ResumeProject = true;
+    ui_.Show_Wizard();
+  } else if (session_.messages.show(MessageKind::Confirmation, kStartNewProject,
+                                    MessageButtons::YesCancel) == MessageAnswer::Yes) {
+    New_Project();
+  }
+  ui_.Update_Status_Bar();
+}
+
+void ProjectLifecycle::Load_Recent_Projects() {
+  for (int i = 0; i < 4; ++i) {
+    state_.RecentProjects[static_cast<size_t>(i)] =
+        session_.store.readText(kRecentSection, "H" + std::to_string(i + 1), "");
+  }
+}
+
+void ProjectLifecycle::AddRecentProject(const std::string& path) {
+  auto& r = state_.RecentProjects;
+  r[3] = r[2];
+  r[2] = r[1];
+  r[1] = r[0];
+  r[0] = path;
+  for (int i = 0; i < 4; ++i) {
+    session_.store.writeText(kRecentSection, "H" + std::to_string(i + 1),
+                             r[static_cast<size_t>(i)]);
+  }
+  RefreshRecentProjects();
+}
+
+void ProjectLifecycle::RefreshRecentProjects() {
+  auto& r = state_.RecentProjects;
+  for (size_t i = 0; i < r.size(); ++i) {
+    for (size_t j = 0; j < r.size(); ++j) {
+      if (j != i && r[j] == r[i]) r[j].clear();
+    }
+  }
+  std::array<std::string, 4> shown;
+  for (size_t i = 0; i < r.size(); ++i) {
+    std::error_code error;
+    if (!r[i].empty() && fs::is_regular_file(r[i], error)) shown[i] = r[i];
+  }
+  ui_.Show_Recent_Projects(shown);
+}
+
+std::string ProjectLifecycle::Status_Project_Name() const {
+  const std::string& name = session_.header.projectName;
+  if (name.empty()) return "Project Name: <No Name>";
+  const std::string cut = text::utf8Prefix(name, kStatusNameLength);
+  return "Project Name: " + cut + (cut.size() < name.size() ? "..." : "");
+}
+
+std::string ProjectLifecycle::Status_Project_Type() const {
+  if (state_.ProjectActive && state_.ProjectType == 0) return "Project Type: Single System Project";
+  if (state_.ProjectActive && state_.ProjectType == 1) return "Project Type: Multi System Project";
+  return "Project Type: <Not Defined>";
+}
+
+std::string ProjectLifecycle::Status_Active() const {
+  return state_.ProjectActive ? "Active" : "Not Active";
+}
+
+std::optional<fs::path> ProjectLifecycle::Write_Recovery_File(const fs::path& dataDir) {
+  if (!state_.ProjectActive || !state_.ProjectModified) return std::nullopt;
+  fs::path target;
+  if (!state_.ProjectFileName.empty()) {
+    const fs::path own(state_.ProjectFileName);
+    target = own.parent_path() / (own.stem().string() + " (recovered).ESEProj");
+  } else {
+    std::error_code error;
+    fs::create_directories(dataDir, error);
+    target = dataDir / "Recovered project.ESEProj";
+  }
+  SilentMessages silent;
+  session_.header.projectType = state_.ProjectType;
+  const projectfile::ProjectFileSources sources{session_.model.project, session_.catalogue,
+                                                session_.values, session_.header, ui_.Today()};
+  if (!projectfile::WriteProjectFile(target, sources, silent)) return std::nullopt;
+  return target;
+}
+
+}  // namespace korvane::shell
