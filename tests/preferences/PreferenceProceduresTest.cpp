@@ -142,5 +142,71 @@ TEST_F(PreferencesTest, FactorFieldsFollowTheUsersNumberFormat) {
   EXPECT_EQ(settings.readText("CARBONFP", "CBFPCONV1", ""), "0.720") << "stored in '.' form";
 }
 
+TEST_F(PreferencesTest, DialogConvertsChecksAndResetsTheFactorFields) {
+  start();
+  session.procedures.Show_Dialog();
+  auto& coal = controls.field("CfpLbs1");
+  EXPECT_EQ(coal.text(), "0.705");
+  session.procedures.Convert_Factor_Fields(true);
+  EXPECT_EQ(coal.text(), "0.320");
+  EXPECT_EQ(values.weightLabel, "Kg");
+  session.procedures.Convert_Factor_Fields(true);
+  EXPECT_EQ(coal.text(), "0.320") << "converted once only";
+  session.procedures.Convert_Factor_Fields(false);
+  EXPECT_EQ(coal.text(), "0.705");
+
+  session.procedures.Convert_Factor_Fields(true);
+  session.procedures.Reset_Carbon_Footprint();
+  EXPECT_EQ(coal.text(), "0.705") << "the factory value whatever unit is shown";
+  EXPECT_EQ(controls.field("CfpLbs").text(), "1.000");
+
+  bool clamped = false;
+  controls.field("CfpLbs2").setText("2.5");
+  EXPECT_TRUE(session.procedures.Check_Factor_Field("CfpLbs2", clamped));
+  EXPECT_TRUE(clamped);
+  EXPECT_EQ(controls.field("CfpLbs2").text(), "2.000");
+  controls.field("CfpLbs2").setText("");
+  EXPECT_FALSE(session.procedures.Check_Factor_Field("CfpLbs2", clamped));
+
+  // Leaving the dialog stores the typed factors in memory, never in the store.
+  coal.setText("0.9");
+  session.procedures.Store_Factor_Fields();
+  EXPECT_FLOAT_EQ(static_cast<float>(session.catalogue.Get_Prm_Value(model::kPrmCo2Coal)), 0.9f);
+  EXPECT_EQ(stored("CARBONFP", "CBFPCONV1"), "0.705");
+}
+
+TEST_F(PreferencesTest, DialogCurveButtons) {
+  start();
+  controls.field("VfdE100").setText("95");
+  session.procedures.Copy_Drive_Field();
+  EXPECT_EQ(controls.field("VfdE10").text(), "95");
+  session.procedures.Save_Opt();
+  EXPECT_EQ(project.Get_Curve(2, 1, 10), 95);
+
+  session.procedures.Reset_Efficiency();
+  EXPECT_EQ(project.Get_Curve(2, 1, 10), 97) << "a reset acts at once in memory";
+  EXPECT_EQ(controls.field("VfdE10").text(), "97.0");
+  EXPECT_EQ(stored("EFF", "VFDE10"), "95") << "the store waits for Ok";
+
+  controls.customTitles = {"Mine", "Yours"};
+  controls.customSelected = {true, true};
+  session.procedures.Save_Opt();
+  session.procedures.Reset_Custom_Efficiency();
+  EXPECT_EQ(values.customTitles[0], "Custom 1");
+  EXPECT_FALSE(controls.customSelected[1]);
+}
+
+TEST_F(PreferencesTest, CommaLocaleRangeCheck) {
+  korvane::testing::FakeMessageSink quiet;
+  MemorySettingsStore settings;
+  EstimatorSession german(quiet, alert, exit, settings, NumberFormat{",", "."});
+  ASSERT_TRUE(german.Start());
+  german.controls.field("CfpLbs2").setText("2,5");
+  bool clamped = false;
+  german.procedures.Check_Factor_Field("CfpLbs2", clamped);
+  EXPECT_TRUE(clamped);
+  EXPECT_EQ(german.controls.field("CfpLbs2").text(), "2,000");
+}
+
 }  // namespace
 }  // namespace korvane::preferences

@@ -179,12 +179,7 @@ void PreferenceProcedures::Load_OPT2() {
   for (int type : model::kCurveTreatmentOrder) {
     curves_.Apply_Efficiency(type, model::CurveSource::Show);
   }
-  const double factors[4] = {project_.Co2User(), project_.Co2Coal(), project_.Co2Gas(),
-                             project_.Co2Oil()};
-  for (size_t i = 0; i < kFactors.size(); ++i) {
-    controls_.field(std::string(kFactors[i].field))
-        .setText(text::formatLocalFixed(factors[i], 3, format_.decimalSeparator));
-  }
+  Show_Project_Factors();
   Save_Opt();
   Store_Factor_Fields();
 }
@@ -334,6 +329,109 @@ bool PreferenceProcedures::Save_Opt() {
          values_.metricUnits != metricBefore || project_.Co2Source() != sourceBefore ||
          factorsAfter != factorsBefore || controls_.customCurrency != storedCurrency ||
          controls_.fuelDescription != storedDescription;
+}
+
+void PreferenceProcedures::Show_Project_Factors() {
+  const double factors[4] = {project_.Co2User(), project_.Co2Coal(), project_.Co2Gas(),
+                             project_.Co2Oil()};
+  for (size_t i = 0; i < kFactors.size(); ++i) {
+    controls_.field(std::string(kFactors[i].field))
+        .setText(text::formatLocalFixed(factors[i], 3, format_.decimalSeparator));
+  }
+}
+
+void PreferenceProcedures::Show_Dialog() {
+  readReportTexts();
+  values_.customerBlock = store_.readFlag(kProgram, "L1", true);
+  values_.introductionScreen = store_.readFlag(kProgram, "L2", true);
+  if (!FeatureOff(model::NoCumulativePayback)) {
+    project_.Set_CumulativePayback(store_.readFlag(kProgram, "L3", true) ? 1 : 0);
+  }
+  values_.automaticPowerUnit = store_.readFlag(kProgram, "L4", true);
+  if (!FeatureOff(model::NoUpdateCheck)) {
+    values_.autoUpdateCheck = store_.readFlag(kProgram, "L50", false);
+  }
+  controls_.customerBlock = values_.customerBlock;
+  controls_.introductionScreen = values_.introductionScreen;
+  controls_.cumulativePayback = project_.CumulativePayback() != 0;
+  controls_.automaticPowerUnit = values_.automaticPowerUnit;
+  controls_.checkForUpdates = values_.autoUpdateCheck;
+  Show_Project_Factors();
+  if (!FeatureOff(model::NoCompanyLogo)) controls_.companyLogoFile = values_.companyLogoFile;
+  controls_.preparedBy = store_.readText(kUser, "PREP", "");
+  controls_.companyInformation = store_.readText(kUser, "CPINFO", "");
+  controls_.co2FieldsMetric = values_.metricUnits;
+  for (int type : model::kCurveTreatmentOrder) {
+    curves_.Apply_Efficiency(type, model::CurveSource::Show);
+  }
+  controls_.customTitles = values_.customTitles;
+  controls_.customSelected = values_.customSelected;
+}
+
+bool PreferenceProcedures::Check_Factor_Field(const std::string& name, bool& clamped) {
+  clamped = false;
+  TextField& field = controls_.field(name);
+  if (field.text().empty()) return false;
+  double value =
+      text::parseLocalNumber(field.text(), format_.decimalSeparator, format_.thousandsSeparator)
+          .value_or(0);
+  const int parameter = field.tag();
+  const double low = catalogue_.Get_Prm_Minimum(parameter);
+  const double high = catalogue_.Get_Prm_Maximum(parameter);
+  if (value > high) {
+    value = high;
+    clamped = true;
+  } else if (value < low) {
+    value = low;
+    clamped = true;
+  }
+  field.setText(text::formatLocalFixed(value, 3, format_.decimalSeparator));
+  return true;
+}
+
+void PreferenceProcedures::Convert_Factor_Fields(bool metric) {
+  values_.weightLabel = metric ? kKg : kLbs;
+  if (controls_.co2FieldsMetric == metric) return;
+  controls_.co2FieldsMetric = metric;
+  constexpr double kKgPerLb = 0.454;
+  for (const FactorValue& f : kFactors) {
+    TextField& field = controls_.field(std::string(f.field));
+    const double value =
+        text::parseLocalNumber(field.text(), format_.decimalSeparator, format_.thousandsSeparator)
+            .value_or(0);
+    field.setText(text::formatLocalFixed(metric ? value * kKgPerLb : value / kKgPerLb, 3,
+                                         format_.decimalSeparator));
+  }
+}
+
+void PreferenceProcedures::Copy_Drive_Field() {
+  const std::string drive = controls_.field("VfdE100").text();
+  for (int flow = 90; flow >= 10; flow -= 10) {
+    controls_.field("VfdE" + std::to_string(flow)).setText(drive);
+  }
+}
+
+void PreferenceProcedures::Reset_Efficiency() {
+  for (int type : {6, 4, 2, 5}) curves_.Apply_Efficiency(type, model::CurveSource::Factory);
+  for (int type : {6, 4, 2, 5}) curves_.Apply_Efficiency(type, model::CurveSource::Show);
+}
+
+void PreferenceProcedures::Reset_Custom_Efficiency() {
+  for (int type : {0, 1}) curves_.Apply_Efficiency(type, model::CurveSource::Factory);
+  for (int type : {0, 1}) curves_.Apply_Efficiency(type, model::CurveSource::Show);
+  controls_.customSelected = {false, false};
+  values_.customSelected = {false, false};
+  controls_.customTitles = {"Custom 1", "Custom 2"};
+  values_.customTitles = controls_.customTitles;
+}
+
+void PreferenceProcedures::Reset_Carbon_Footprint() {
+  for (const FactorValue& f : kFactors) {
+    // The factory value, whatever unit the fields show at the moment.
+    controls_.field(std::string(f.field))
+        .setText(text::formatLocalFixed(catalogue_.Entry(f.parameter)->Default, 3,
+                                        format_.decimalSeparator));
+  }
 }
 
 }  // namespace korvane::preferences

@@ -59,10 +59,29 @@ class PreferenceProcedures {
   // The CO2 factor fields: show the catalogue's values in the user's number
   // format, or store the fields' numbers into the catalogue.
   void Show_Factor_Fields();
+  // The project's CO2 factors in the fields.
+  void Show_Project_Factors();
   void Store_Factor_Fields();
 
   // Sets the currency mode with its symbol and button.
   void Apply_Currency_Mode(int mode);
+
+  // --- what the dialog does (it shows the controls, these change them)
+
+  // Every time the dialog is shown: refills the controls from the store and
+  // the preferences in memory.
+  void Show_Dialog();
+  // Leaving a CO2 factor field: clamps it to 0..2 (alert sound via the
+  // returned flag) and rewrites it with 3 decimals. False when the field was
+  // empty and left alone.
+  bool Check_Factor_Field(const std::string& name, bool& clamped);
+  // Choosing metric or English units converts the CO2 factor fields once.
+  void Convert_Factor_Fields(bool metric);
+  // Leaving the visible drive field copies it to the nine hidden ones.
+  void Copy_Drive_Field();
+  void Reset_Efficiency();
+  void Reset_Custom_Efficiency();
+  void Reset_Carbon_Footprint();
 
  private:
   void readCo2Factors();

@@ -34,6 +34,8 @@ struct PreferencesControls : public InputForm {
   std::string companyLogoFile;
   std::string preparedBy;
   std::string companyInformation;
+  // Whether the four CO2 factor fields show kilograms (else pounds).
+  bool co2FieldsMetric = false;
 
   // The CO2 factor fields ("CfpLbs", "CfpLbs1".."CfpLbs3") and the sixty
   // curve fields, by name.
