@@ -12,8 +12,12 @@ EstimatorSession::EstimatorSession(MessageSink& messagesSink, AlertSound& alert,
       procedures(settings, values, controls, catalogue, model.project, curves, std::move(format)),
       wizardForm_(wizardForm ? wizardForm : &plainWizardFields) {}
 
+bool EstimatorSession::Build_Catalogue() {
+  return catalogue.Build(wizardForm_, &controls);
+}
+
 bool EstimatorSession::Start() {
-  if (!catalogue.Build(wizardForm_, &controls)) return false;
+  if (!Build_Catalogue()) return false;
   procedures.Load_OPT2();
   return true;
 }

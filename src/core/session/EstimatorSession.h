@@ -25,6 +25,8 @@ class EstimatorSession {
                    SettingsStore& store, preferences::NumberFormat format = {},
                    InputForm* wizardForm = nullptr);
 
+  // Builds the catalogue and binds it to the forms' fields.
+  bool Build_Catalogue();
   // Builds the catalogue and runs the start-up load of the preferences.
   bool Start();
 

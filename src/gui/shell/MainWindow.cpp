@@ -1,0 +1,262 @@
+#include "gui/shell/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "gui/platform/QtPlatform.h"
+#include "gui/preferences/PreferencesDialog.h"
+#include "gui/shell/AboutDialog.h"
+#include "gui/shell/Artwork.h"
+#include "gui/shell/DesktopServices.h"
+#include "gui/shell/ProjectTypeDialog.h"
+#include "platform/SettingsStore.h"
+#include "session/EstimatorSession.h"
+
+namespace korvane::gui {
+
+namespace {
+
+constexpr int kSplashMilliseconds = 2000;
+
+QString q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "Description (*.ext)" as a Qt file-dialog filter, unchanged.
+QString filter(std::string_view f) {
+  return q(f);
+}
+
+// The window's background: the product picture.
+class Backdrop : public QWidget {
+ public:
+  explicit Backdrop(QWidget* parent) : QWidget(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    PaintProductPicture(p, rect(), true);
+  }
+};
+
+// A status-bar panel that acts when clicked.
+class ClickablePanel : public QLabel {
+ public:
+  ClickablePanel(std::function<void()> onClick, QWidget* parent)
+      : QLabel(parent), onClick_(std::move(onClick)) {
+    setCursor(Qt::PointingHandCursor);
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override { onClick_(); }
+
+ private:
+  std::function<void()> onClick_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(EstimatorSession& session, shell::RunState& state, AlertSound& alert,
+                       QtMessageSink& messages, const preferences::NumberFormat& format)
+    : session_(session),
+      state_(state),
+      messages_(messages),
+      lifecycle_(session, state, *this),
+      preferences_(std::make_unique<PreferencesDialog>(session, alert, format, this)),
+      projectType_(std::make_unique<ProjectTypeDialog>(state, this)),
+      about_(std::make_unique<AboutDialog>(this)) {
+  setObjectName(QStringLiteral("MainWindow"));
+  setWindowTitle(q(shell::kApplicationTitle));
+  resize(1024, 700);
+  setCentralWidget(new Backdrop(this));
+  buildMenus();
+  buildToolBar();
+  buildStatusBar();
+  messages_.setParent(this);
+  preferences_->ProjectModified = [this] {
+    if (state_.ProjectActive) state_.ProjectModified = true;
+  };
+  projectType_->Help = [this](const char* topic) {
+    GetHelp(QString::fromLatin1(topic), q(state_.ProgramFolder), messages_);
+  };
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  newAction_ =
+      file->addAction(QStringLiteral("New Project"), this, [this] { lifecycle_.New_Project(); });
+  newAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+  activeAction_ = file->addAction(QStringLiteral("Active Project"), this,
+                                  [this] { lifecycle_.Active_Project(); });
+  activeAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+  file->addSeparator();
+  openAction_ =
+      file->addAction(QStringLiteral("Open Project"), this, [this] { lifecycle_.Open_Project(); });
+  openAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+  file->addSeparator();
+  file->addAction(QStringLiteral("Save Project As..."), this, [this] { lifecycle_.Save_As(); })
+      ->setShortcut(QKeySequence(Qt::Key_F3));
+  file->addAction(QStringLiteral("Save Project"), this, [this] { lifecycle_.Save(); })
+      ->setShortcut(QKeySequence(Qt::Key_F2));
+  file->addSeparator();
+  file->addAction(QStringLiteral("Close Project"), this, [this] { lifecycle_.Close_Project(); });
+  file->addSeparator();
+  file->addAction(QStringLiteral("Program Setup"), this, [this] { programSetup(); })
+      ->setShortcut(QKeySequence(Qt::Key_F5));
+  file->addSeparator();
+  for (int i = 0; i < 4; ++i) {
+    recent_[static_cast<size_t>(i)] =
+        file->addAction(QString(), this, [this, i] { lifecycle_.Reopen_Recent(i + 1); });
+    recent_[static_cast<size_t>(i)]->setVisible(false);
+  }
+  file->addSeparator();
+  file->addAction(QStringLiteral("Exit Program"), this, &QWidget::close)
+      ->setShortcut(QKeySequence(QStringLiteral("Alt+X")));
+
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  tools->addAction(QStringLiteral("Calculator"), this, [this] { StartCalculator(messages_); });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->addAction(
+          QStringLiteral("Contents and Index"), this,
+          [this] { GetHelp(QStringLiteral("HLP_CONTENTS"), q(state_.ProgramFolder), messages_); })
+      ->setShortcut(QKeySequence(Qt::Key_F1));
+  help->addSeparator();
+  help->addAction(QStringLiteral("Visit us on the Web"), this, [] { VisitWebSite(); });
+  help->addSeparator();
+  help->addAction(QStringLiteral("About"), this, [this] { about_->exec(); });
+}
+
+void MainWindow::buildToolBar() {
+  QToolBar* bar = addToolBar(QStringLiteral("Energy Estimator"));
+  bar->setObjectName(QStringLiteral("EnergyEstimator"));
+  bar->setMovable(false);
+  bar->setIconSize(QSize(32, 32));
+  bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  newAction_->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  openAction_->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  activeAction_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+  bar->addAction(newAction_);
+  bar->addAction(openAction_);
+  bar->addAction(activeAction_);
+}
+
+void MainWindow::buildStatusBar() {
+  panels_[0] = new QLabel(this);
+  panels_[1] = new QLabel(this);
+  panels_[2] = new ClickablePanel([this] { lifecycle_.Active_Project(); }, this);
+  panels_[3] = new QLabel(this);
+  statusBar()->addWidget(panels_[0], 3);
+  statusBar()->addWidget(panels_[1], 2);
+  statusBar()->addWidget(panels_[2], 1);
+  statusBar()->addPermanentWidget(panels_[3]);
+  // The update status arrives with the update check.
+  panels_[3]->setVisible(false);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  First_Shown();
+}
+
+void MainWindow::First_Shown() {
+  setWindowTitle(q(shell::kApplicationTitle));
+  QTimer::singleShot(kSplashMilliseconds, this, [this] {
+    if (CloseSplash) CloseSplash();
+  });
+  SettingsStore& store = session_.store;
+  state_.FirstRun = store.readFlag("PROGRAM", "ORVEXA_32_1", true);
+  store.writeText("PROGRAM", "PROGRAMPATH", state_.ProgramFolder);
+  store.writeText("PROGRAM", "PROGRAMVERSION", shell::kProgramVersion);
+  lifecycle_.Load_Recent_Projects();
+  session_.procedures.Load_OPT2();
+  // The first run shows the update notice instead of opening a file; until
+  // that notice exists a file named on the command line always opens.
+  if (!state_.StartupFile.empty() && QFileInfo(q(state_.StartupFile)).isFile()) {
+    lifecycle_.OpenProjectFile(state_.StartupFile);
+  }
+  lifecycle_.RefreshRecentProjects();
+  Update_Status_Bar();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (lifecycle_.May_Exit()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::programSetup() {
+  session_.procedures.Load_OPT();
+  preferences_->Open(PreferencesDialog::kPreferencesPage, state_.ProjectActive);
+  Update_Status_Bar();
+}
+
+std::optional<std::string> MainWindow::Ask_Open_Path(std::string_view title, std::string_view f,
+                                                     const std::string& folder) {
+  const QString path = QFileDialog::getOpenFileName(this, q(title), q(folder), filter(f));
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+std::optional<std::string> MainWindow::Ask_Save_Path(std::string_view title, std::string_view f,
+                                                     const std::string& folder,
+                                                     const std::string& proposedName) {
+  QFileDialog dialog(this, q(title), q(folder), filter(f));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // The program asks itself before replacing a file, after mending the name.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.selectFile(q(proposedName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+void MainWindow::Show_Project_Type_Dialog() {
+  projectType_->Prepare_Show();
+  projectType_->exec();
+}
+
+void MainWindow::Show_Wizard() {
+  if (OpenWizard) OpenWizard();
+}
+
+void MainWindow::Set_Caption(const std::string& caption) {
+  setWindowTitle(q(caption));
+}
+
+void MainWindow::Update_Status_Bar() {
+  panels_[0]->setText(q(lifecycle_.Status_Project_Name()));
+  panels_[1]->setText(q(lifecycle_.Status_Project_Type()));
+  panels_[2]->setText(q(lifecycle_.Status_Active()));
+  panels_[2]->setStyleSheet(state_.ProjectActive ? QStringLiteral("color: red;")
+                                                 : QStringLiteral("color: black;"));
+}
+
+void MainWindow::Show_Recent_Projects(const std::array<std::string, 4>& entries) {
+  for (size_t i = 0; i < entries.size(); ++i) {
+    recent_[i]->setText(q(entries[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    recent_[i]->setVisible(!entries[i].empty());
+  }
+}
+
+std::string MainWindow::Today() {
+  return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+}  // namespace korvane::gui

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "preferences/PreferenceProcedures.h"
+#include "shell/ProjectLifecycle.h"
+#include "shell/RunState.h"
+
+namespace korvane {
+class EstimatorSession;
+class AlertSound;
+}  // namespace korvane
+
+namespace korvane::gui {
+
+class PreferencesDialog;
+class ProjectTypeDialog;
+class AboutDialog;
+class QtMessageSink;
+
+// The home screen: menus, toolbar, status bar and the project lifecycle. It
+// shows no project data itself; all estimation happens in the wizard.
+class MainWindow : public QMainWindow, public shell::LifecycleUi {
+ public:
+  MainWindow(EstimatorSession& session, shell::RunState& state, AlertSound& alert,
+             QtMessageSink& messages, const preferences::NumberFormat& format);
+  ~MainWindow() override;
+
+  shell::ProjectLifecycle& lifecycle() { return lifecycle_; }
+  PreferencesDialog& preferencesDialog() { return *preferences_; }
+  ProjectTypeDialog& projectTypeDialog() { return *projectType_; }
+
+  // The estimation wizard, once there is one; until then nothing opens.
+  std::function<void()> OpenWizard;
+  // Runs the start-up work of the first showing (public for tests).
+  void First_Shown();
+  // Closes the splash screen when the program is up.
+  std::function<void()> CloseSplash;
+
+  // LifecycleUi
+  std::optional<std::string> Ask_Open_Path(std::string_view title, std::string_view filter,
+                                           const std::string& folder) override;
+  std::optional<std::string> Ask_Save_Path(std::string_view title, std::string_view filter,
+                                           const std::string& folder,
+                                           const std::string& proposedName) override;
+  void Show_Project_Type_Dialog() override;
+  void Show_Wizard() override;
+  void Set_Caption(const std::string& caption) override;
+  void Update_Status_Bar() override;
+  void Show_Recent_Projects(const std::array<std::string, 4>& entries) override;
+  std::string Today() override;
+
+  QLabel* statusPanel(int panel) const { return panels_[static_cast<size_t>(panel - 1)]; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  void buildToolBar();
+  void buildStatusBar();
+  void programSetup();
+
+  EstimatorSession& session_;
+  shell::RunState& state_;
+  QtMessageSink& messages_;
+  shell::ProjectLifecycle lifecycle_;
+  std::unique_ptr<PreferencesDialog> preferences_;
+  std::unique_ptr<ProjectTypeDialog> projectType_;
+  std::unique_ptr<AboutDialog> about_;
+  std::array<QAction*, 4> recent_{};
+  std::array<QLabel*, 4> panels_{};
+  QAction* newAction_ = nullptr;
+  QAction* openAction_ = nullptr;
+  QAction* activeAction_ = nullptr;
+  bool shown_ = false;
+};
+
+}  // namespace korvane::gui

@@ -1,0 +1,75 @@
+#include "Screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QThread>
+
+#include "gui/preferences/PreferencesDialog.h"
+#include "gui/shell/AboutDialog.h"
+#include "gui/shell/CompanyLogoDialog.h"
+#include "gui/shell/MainWindow.h"
+#include "gui/shell/ProjectTypeDialog.h"
+#include "session/EstimatorSession.h"
+
+namespace korvane::desktop {
+
+namespace {
+
+void settle() {
+  for (int i = 0; i < 5; ++i) {
+    QApplication::processEvents();
+    QThread::msleep(40);
+  }
+}
+
+bool save(QWidget& widget, const QDir& dir, const QString& name) {
+  settle();
+  return widget.grab().save(dir.filePath(name + QStringLiteral(".png")));
+}
+
+}  // namespace
+
+bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, const QString& path) {
+  QDir dir(path);
+  if (!dir.mkpath(QStringLiteral("."))) return false;
+  bool ok = true;
+
+  window.resize(1024, 700);
+  window.show();
+  ok &= save(window, dir, QStringLiteral("main-window"));
+
+  gui::SplashScreen splash;
+  splash.show();
+  ok &= save(splash, dir, QStringLiteral("splash"));
+  splash.close();
+
+  gui::AboutDialog about(&window);
+  about.show();
+  ok &= save(about, dir, QStringLiteral("about"));
+  about.close();
+
+  gui::ProjectTypeDialog& type = window.projectTypeDialog();
+  type.Prepare_Show();
+  type.show();
+  ok &= save(type, dir, QStringLiteral("project-type"));
+  type.close();
+
+  gui::PreferencesDialog& preferences = window.preferencesDialog();
+  preferences.Prepare_Show(gui::PreferencesDialog::kPreferencesPage, false);
+  preferences.show();
+  for (int page = 0; page < preferences.tabs()->count(); ++page) {
+    if (!preferences.tabs()->isTabVisible(page)) continue;
+    preferences.tabs()->setCurrentIndex(page);
+    ok &= save(preferences, dir, QStringLiteral("preferences-%1").arg(page + 1));
+  }
+  preferences.close();
+
+  gui::CompanyLogoDialog logo(QString(), session.messages, &window);
+  logo.show();
+  ok &= save(logo, dir, QStringLiteral("company-logo"));
+  logo.close();
+  return ok;
+}
+
+}  // namespace korvane::desktop
