@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR ?= Ninja
 
-.PHONY: deps configure build test run bench fuzz fuzz-smoke format clean
+.PHONY: deps configure build test run startup-time bench fuzz fuzz-smoke format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -24,7 +24,11 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/bin/korvane-ese-cli calc examples/plant-survey.ESEProj
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp $(BUILD_DIR)/bin/korvane-ese
+
+# Median start-up time of the optimised program, up to its main window, under Xvfb.
+startup-time: bench
+	xvfb-run -a scripts/startup-time $(BENCH_DIR)/bin/korvane-ese
 
 # The reader's fuzzer under AddressSanitizer and UndefinedBehaviorSanitizer
 # (ten minutes; `make fuzz-smoke` runs one). New inputs go to $(FUZZ_DIR)/corpus.

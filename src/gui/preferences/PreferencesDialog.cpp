@@ -178,23 +178,30 @@ void PreferencesDialog::buildPreferencesPage() {
   auto* powerLayout = new QVBoxLayout(powerBox);
   powerLayout->addWidget(radio(QStringLiteral("kW"), power_, 1, powerBox));
   powerLayout->addWidget(radio(QStringLiteral("HP"), power_, 0, powerBox));
+  powerBox->setObjectName(QStringLiteral("PowerUnits"));
   powerGroup_ = powerBox;
   grid->addWidget(powerBox, 0, 1);
 
   auto* unitBox = new QGroupBox(QStringLiteral(" Measurement / Weight / Pressure Units "), page);
+  unitBox->setObjectName(QStringLiteral("UnitSystem"));
   units_ = new QButtonGroup(this);
   auto* unitLayout = new QVBoxLayout(unitBox);
-  unitLayout->addWidget(
-      radio(QStringLiteral("Metric Units (cm, m, kg, ton, Pa)"), units_, 1, unitBox));
-  unitLayout->addWidget(radio(QStringLiteral("Imperial / English Units (inch, ft, lb, ton, in.wg)"),
-                              units_, 0, unitBox));
+  auto* metric = radio(QStringLiteral("Metric Units (cm, m, kg, ton, Pa)"), units_, 1, unitBox);
+  metric->setObjectName(QStringLiteral("Metric"));
+  auto* english = radio(QStringLiteral("Imperial / English Units (inch, ft, lb, ton, in.wg)"),
+                        units_, 0, unitBox);
+  english->setObjectName(QStringLiteral("English"));
+  unitLayout->addWidget(metric);
+  unitLayout->addWidget(english);
   connect(units_, &QButtonGroup::idClicked, this, [this](int id) { onUnitSystem(id == 1); });
   grid->addWidget(unitBox, 1, 1);
 
   auto* currencyBox = new QGroupBox(QStringLiteral(" Currency "), page);
   currency_ = new QButtonGroup(this);
   auto* currencyLayout = new QGridLayout(currencyBox);
-  currencyLayout->addWidget(radio(QStringLiteral("€, Euro"), currency_, 0, currencyBox), 0, 0);
+  auto* euro = radio(QStringLiteral("€, Euro"), currency_, 0, currencyBox);
+  euro->setObjectName(QStringLiteral("Euro"));
+  currencyLayout->addWidget(euro, 0, 0);
   currencyLayout->addWidget(radio(QStringLiteral("$, Dollar"), currency_, 1, currencyBox), 1, 0);
   currencyLayout->addWidget(radio(QStringLiteral("£, Pound Sterling"), currency_, 2, currencyBox),
                             2, 0);
@@ -206,6 +213,7 @@ void PreferencesDialog::buildPreferencesPage() {
   customCurrency_->setFixedWidth(48);
   currencyLayout->addWidget(customCurrency_, 3, 1);
   currencyLayout->addWidget(new QLabel(QStringLiteral("(Max 3.)"), currencyBox), 3, 2);
+  currencyBox->setObjectName(QStringLiteral("Currency"));
   currencyGroup_ = currencyBox;
   grid->addWidget(currencyBox, 2, 1);
 

@@ -68,7 +68,7 @@ class ClickablePanel : public QLabel {
 }  // namespace
 
 MainWindow::MainWindow(EstimatorSession& session, shell::RunState& state, AlertSound& alert,
-                       QtMessageSink& messages, const preferences::NumberFormat& format)
+                       MessageSink& messages, const preferences::NumberFormat& format)
     : session_(session),
       state_(state),
       messages_(messages),
@@ -83,7 +83,6 @@ MainWindow::MainWindow(EstimatorSession& session, shell::RunState& state, AlertS
   buildMenus();
   buildToolBar();
   buildStatusBar();
-  messages_.setParent(this);
   preferences_->ProjectModified = [this] {
     if (state_.ProjectActive) state_.ProjectModified = true;
   };

@@ -15,6 +15,7 @@
 namespace korvane {
 class EstimatorSession;
 class AlertSound;
+class MessageSink;
 }  // namespace korvane
 
 namespace korvane::gui {
@@ -22,14 +23,13 @@ namespace korvane::gui {
 class PreferencesDialog;
 class ProjectTypeDialog;
 class AboutDialog;
-class QtMessageSink;
 
 // The home screen: menus, toolbar, status bar and the project lifecycle. It
 // shows no project data itself; all estimation happens in the wizard.
 class MainWindow : public QMainWindow, public shell::LifecycleUi {
  public:
   MainWindow(EstimatorSession& session, shell::RunState& state, AlertSound& alert,
-             QtMessageSink& messages, const preferences::NumberFormat& format);
+             MessageSink& messages, const preferences::NumberFormat& format);
   ~MainWindow() override;
 
   shell::ProjectLifecycle& lifecycle() { return lifecycle_; }
@@ -70,7 +70,7 @@ class MainWindow : public QMainWindow, public shell::LifecycleUi {
 
   EstimatorSession& session_;
   shell::RunState& state_;
-  QtMessageSink& messages_;
+  MessageSink& messages_;
   shell::ProjectLifecycle lifecycle_;
   std::unique_ptr<PreferencesDialog> preferences_;
   std::unique_ptr<ProjectTypeDialog> projectType_;

@@ -94,6 +94,7 @@ int main(int argc, char* argv[]) {
 
     korvane::gui::MainWindow window(session, state, alert, messages, format);
     gMainWindow = &window;
+    messages.setParent(&window);
     window.CloseSplash = [&splash] { splash.close(); };
     if (!screenshotDir.isEmpty()) {
       splash.close();

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "SessionFixture.h"
+#include "gui/preferences/PreferencesDialog.h"
+#include "gui/shell/CompanyLogoDialog.h"
+#include "gui/shell/MainWindow.h"
+#include "gui/shell/ProjectTypeDialog.h"
+#include "model/FeatureSwitches.h"
+#include "model/FeatureSwitchesForTests.h"
+
+namespace korvane::gui {
+namespace {
+
+using korvane::testing::SessionFixture;
+
+template <typename T = QWidget>
+T* child(QWidget& parent, const char* name) {
+  T* found = parent.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(found, nullptr) << name;
+  return found;
+}
+
+// Types into a field and leaves it, as the user does.
+void typeAndLeave(QLineEdit* field, const QString& text) {
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClicks(field, text);
+  emit field->editingFinished();
+}
+
+class PreferencesDialogTest : public SessionFixture {
+ protected:
+  void SetUp() override { start(); }
+  PreferencesDialog dialog{session, alert, preferences::NumberFormat{}};
+};
+
+TEST_F(PreferencesDialogTest, PowerAndCurrencyWaitForNoActiveProject) {
+  dialog.Prepare_Show(PreferencesDialog::kPreferencesPage, true);
+  EXPECT_FALSE(child(dialog, "PowerUnits")->isEnabled());
+  EXPECT_FALSE(child(dialog, "Currency")->isEnabled());
+  EXPECT_TRUE(child(dialog, "UnitSystem")->isEnabled());
+  dialog.Prepare_Show(PreferencesDialog::kPreferencesPage, false);
+  EXPECT_TRUE(child(dialog, "PowerUnits")->isEnabled());
+  EXPECT_TRUE(child(dialog, "Currency")->isEnabled());
+}
+
+TEST_F(PreferencesDialogTest, UnitSystemConvertsTheFactorsOnce) {
+  dialog.Prepare_Show(PreferencesDialog::kCarbonPage, false);
+  auto* coal = child<QLineEdit>(dialog, "CfpLbs1");
+  EXPECT_EQ(coal->text(), "0.705");
+  child<QRadioButton>(dialog, "Metric")->click();
+  EXPECT_EQ(coal->text(), "0.320");
+  child<QRadioButton>(dialog, "Metric")->click();
+  EXPECT_EQ(coal->text(), "0.320");
+  child<QRadioButton>(dialog, "English")->click();
+  EXPECT_EQ(coal->text(), "0.705");
+}
+
+TEST_F(PreferencesDialogTest, FactorFieldsTakeDigitsOnlyAndAreClamped) {
+  dialog.Prepare_Show(PreferencesDialog::kCarbonPage, false);
+  dialog.show();
+  auto* gas = child<QLineEdit>(dialog, "CfpLbs2");
+  int modified = 0;
+  dialog.ProjectModified = [&] { ++modified; };
+  typeAndLeave(gas, QStringLiteral("2x.5y"));
+  EXPECT_EQ(gas->text(), "2.000") << "letters never get in; 2.5 is above the maximum";
+  EXPECT_EQ(alert.played, 1);
+  EXPECT_EQ(modified, 1);
+  child<QPushButton>(dialog, "ResetCarbon")->click();
+  EXPECT_EQ(gas->text(), "0.419");
+}
+
+TEST_F(PreferencesDialogTest, CancelKeepsTheStoreButTheTypedFactors) {
+  dialog.Prepare_Show(PreferencesDialog::kCarbonPage, false);
+  dialog.show();
+  typeAndLeave(child<QLineEdit>(dialog, "CfpLbs1"), QStringLiteral("0.9"));
+  child<QPushButton>(dialog, "Cancel")->click();
+  EXPECT_EQ(store.readText("CARBONFP", "CBFPCONV1", ""), "0.705");
+  EXPECT_FLOAT_EQ(static_cast<float>(session.catalogue.Get_Prm_Value(model::kPrmCo2Coal)), 0.9f);
+}
+
+TEST_F(PreferencesDialogTest, OkSavesAndReportsResultChanges) {
+  dialog.Prepare_Show(PreferencesDialog::kPreferencesPage, false);
+  dialog.show();
+  int modified = 0;
+  dialog.ProjectModified = [&] { ++modified; };
+  child<QRadioButton>(dialog, "Euro")->click();
+  child<QPushButton>(dialog, "Ok")->click();
+  EXPECT_EQ(store.readText("PROGRAM", "CS", ""), "0");
+  EXPECT_EQ(values.currencySymbol, "€");
+  EXPECT_EQ(modified, 1);
+}
+
+TEST_F(PreferencesDialogTest, DriveFieldFillsTheHiddenPoints) {
+  dialog.Prepare_Show(PreferencesDialog::kEfficiencyPage, false);
+  dialog.show();
+  typeAndLeave(child<QLineEdit>(dialog, "VfdE100"), QStringLiteral("95"));
+  EXPECT_EQ(child<QLineEdit>(dialog, "VfdE10")->text(), "95");
+  child<QPushButton>(dialog, "Ok")->click();
+  EXPECT_EQ(project.Get_Curve(3, 1, 10), 95);
+}
+
+TEST(PreferencesPages, NextPageSkipsHiddenPages) {
+  model::testing::ScopedFeatureWord word(model::kEditionFeatureWord |
+                                         (1u << model::NoCustomCurves));
+  korvane::testing::FakeMessageSink messages;
+  korvane::testing::FakeAlertSound alert;
+  korvane::testing::FakeProgramExit exit;
+  MemorySettingsStore store;
+  EstimatorSession session(messages, alert, exit, store);
+  ASSERT_TRUE(session.Start());
+  PreferencesDialog dialog(session, alert, preferences::NumberFormat{});
+  dialog.Prepare_Show(PreferencesDialog::kEfficiencyPage, false);
+  auto* next = child<QPushButton>(dialog, "NextPage");
+  next->click();
+  EXPECT_EQ(dialog.tabs()->currentIndex(), PreferencesDialog::kCarbonPage);
+  next->click();
+  next->click();
+  EXPECT_EQ(dialog.tabs()->currentIndex(), PreferencesDialog::kReportPage) << "stays on the last";
+  child<QPushButton>(dialog, "GoBack")->click();
+  child<QPushButton>(dialog, "GoBack")->click();
+  EXPECT_EQ(dialog.tabs()->currentIndex(), PreferencesDialog::kEfficiencyPage);
+}
+
+TEST(ProjectTypeDialogTest, StartsRecordTheChoice) {
+  shell::RunState state;
+  ProjectTypeDialog dialog(state);
+  dialog.Prepare_Show();
+  auto* list = child<QComboBox>(dialog, "Applications");
+  ASSERT_EQ(list->count(), 2);
+  list->setCurrentIndex(1);
+  child<QPushButton>(dialog, "StartSingle")->click();
+  EXPECT_TRUE(state.NewProjectPending);
+  EXPECT_EQ(state.ProjectType, 0);
+  EXPECT_EQ(state.NewProjectApplication, 1);
+  dialog.Prepare_Show();
+  EXPECT_EQ(list->currentIndex(), 0) << "every showing starts at the first entry";
+
+  shell::RunState other;
+  ProjectTypeDialog multi(other);
+  child<QPushButton>(multi, "StartMulti")->click();
+  EXPECT_EQ(other.ProjectType, 1);
+  EXPECT_EQ(other.NewProjectApplication, -1);
+}
+
+TEST(CompanyLogoDialogTest, ANonPictureIsRefusedAndCancelRestores) {
+  korvane::testing::FakeMessageSink messages;
+  QTemporaryDir dir;
+  const QString text = dir.filePath(QStringLiteral("notes.jpg"));
+  QFile file(text);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a picture");
+  file.close();
+  CompanyLogoDialog dialog(QStringLiteral("/old/logo.png"), messages);
+  EXPECT_FALSE(dialog.Load_Picture(text));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Invalid graphic format, company logo not loaded !");
+  dialog.Cancel();
+  EXPECT_EQ(dialog.fileName(), QStringLiteral("/old/logo.png"));
+  EXPECT_FALSE(dialog.accepted());
+}
+
+class MainWindowTest : public SessionFixture {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(session.Build_Catalogue());
+    window.First_Shown();
+  }
+  shell::RunState state;
+  MainWindow window{session, state, alert, messages, preferences::NumberFormat{}};
+};
+
+TEST_F(MainWindowTest, StatusBarFollowsTheProject) {
+  EXPECT_EQ(window.statusPanel(1)->text(), "Project Name: <No Name>");
+  EXPECT_EQ(window.statusPanel(2)->text(), "Project Type: <Not Defined>");
+  EXPECT_EQ(window.statusPanel(3)->text(), "Not Active");
+  EXPECT_EQ(store.readText("PROGRAM", "PROGRAMVERSION", ""), "0.01.00");
+  EXPECT_EQ(store.readText("PROGRAM", "CS", ""), "1") << "the preferences were loaded";
+
+  // A click on "Not Active" offers a new project.
+  messages.answer = MessageAnswer::Cancel;
+  QTest::mouseClick(window.statusPanel(3), Qt::LeftButton);
+  EXPECT_EQ(messages.shown.back().text,
+            "There is currently no project active. Would you like to start a new project?");
+  EXPECT_EQ(window.windowTitle(), "KORVANE Energy Savings Estimator");
+}
+
+}  // namespace
+}  // namespace korvane::gui
