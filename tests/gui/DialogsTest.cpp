@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "SessionFixture.h"
+#include "gui/calculators/FormulaDialog.h"
 #include "gui/preferences/PreferencesDialog.h"
 #include "gui/shell/CompanyLogoDialog.h"
 #include "gui/shell/MainWindow.h"
@@ -85,6 +86,18 @@ TEST_F(PreferencesDialogTest, CancelKeepsTheStoreButTheTypedFactors) {
   child<QPushButton>(dialog, "Cancel")->click();
   EXPECT_EQ(store.readText("CARBONFP", "CBFPCONV1", ""), "0.705");
   EXPECT_FLOAT_EQ(static_cast<float>(session.catalogue.Get_Prm_Value(model::kPrmCo2Coal)), 0.9f);
+}
+
+TEST_F(PreferencesDialogTest, LongStoredTextsAreShownWhole) {
+  store.writeText("PROGRAM", "CC", "ABCDEFG");
+  session.procedures.Load_OPT();
+  dialog.Prepare_Show(PreferencesDialog::kPreferencesPage, false);
+  auto* currency = child<QLineEdit>(dialog, "CustomCurrency");
+  EXPECT_EQ(currency->text(), "ABCDEFG");
+  currency->clear();
+  currency->setFocus();
+  QTest::keyClicks(currency, QStringLiteral("CHFX"));
+  EXPECT_EQ(currency->text(), "CHF") << "three characters are typed at most";
 }
 
 TEST_F(PreferencesDialogTest, OkSavesAndReportsResultChanges) {
@@ -191,6 +204,91 @@ TEST_F(MainWindowTest, StatusBarFollowsTheProject) {
   EXPECT_EQ(messages.shown.back().text,
             "There is currently no project active. Would you like to start a new project?");
   EXPECT_EQ(window.windowTitle(), "KORVANE Energy Savings Estimator");
+}
+
+class FormulaDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dialog.Prepare_Show();
+    dialog.show();
+  }
+  QLineEdit* field(const char* name) { return child<QLineEdit>(dialog, name); }
+
+  korvane::testing::FakeMessageSink messages;
+  korvane::testing::FakeAlertSound alert;
+  FormulaDialog dialog{calculators::UnitSystem::English, preferences::NumberFormat{}, alert,
+                       messages};
+};
+
+TEST_F(FormulaDialogTest, LeavingAFieldRecomputesItsCalculator) {
+  EXPECT_EQ(field("TRQ1CALC")->text(), "Error!") << "every input starts at 0";
+  EXPECT_EQ(field("ACC")->text(), " Error");
+  typeAndLeave(field("F1"), QStringLiteral("10000"));
+  typeAndLeave(field("FANPRESS"), QStringLiteral("2"));
+  child<QComboBox>(dialog, "FANPRESS_UNITS")->setCurrentIndex(2);
+  emit child<QComboBox>(dialog, "FANPRESS_UNITS")->activated(2);
+  typeAndLeave(field("FANEFF1"), QStringLiteral("0.65"));
+  EXPECT_EQ(field("FANHP")->text(), "4.84 HP");
+  EXPECT_EQ(field("F1")->text(), "10,000.00") << "inputs are shown with two decimals";
+
+  typeAndLeave(field("AMPS2"), QStringLiteral("2"));
+  typeAndLeave(field("RES2"), QStringLiteral("10"));
+  EXPECT_EQ(field("O3")->text(), "20.00 Volt(s)");
+  EXPECT_EQ(field("RES2")->text(), "10.00");
+}
+
+TEST_F(FormulaDialogTest, CorrectionsSoundTheAlert) {
+  typeAndLeave(field("PUMPEFF1"), QStringLiteral("0"));
+  EXPECT_EQ(field("PUMPEFF1")->text(), "0.10");
+  typeAndLeave(field("EFF5"), QStringLiteral("1.5"));
+  EXPECT_EQ(field("EFF5")->text(), "1.00");
+  EXPECT_EQ(alert.played, 2);
+  typeAndLeave(field("FREQ"), QStringLiteral("60"));
+  typeAndLeave(field("POLES"), QStringLiteral("3"));
+  EXPECT_EQ(field("POLES")->text(), "4");
+  EXPECT_EQ(field("SPD")->text(), "1,800.00 RPM");
+  typeAndLeave(field("POLES"), QStringLiteral("99"));
+  EXPECT_EQ(field("POLES")->text(), "98");
+  EXPECT_EQ(alert.played, 2) << "the pole rule corrects quietly";
+}
+
+TEST_F(FormulaDialogTest, SlipWarnsWhenTheSpeedsAreTheWrongWayRound) {
+  typeAndLeave(field("SYNCSPEED"), QStringLiteral("1800"));
+  typeAndLeave(field("FULLSPEED"), QStringLiteral("1750"));
+  EXPECT_EQ(field("SLIP")->text(), "2.78 %");
+  typeAndLeave(field("SYNCSPEED"), QStringLiteral("1700"));
+  EXPECT_EQ(field("SLIP")->text(), "Error!");
+  ASSERT_FALSE(messages.shown.empty());
+  EXPECT_EQ(messages.shown.back().text,
+            "Synchronous Speed must to be greater or equal to Full Load RPM!");
+}
+
+TEST_F(FormulaDialogTest, ValuesSurviveClosingAndReopening) {
+  typeAndLeave(field("VOLTS"), QStringLiteral("480"));
+  typeAndLeave(field("AMPS"), QStringLiteral("24"));
+  auto* selection = child<QComboBox>(dialog, "ACSelection");
+  selection->setCurrentIndex(5);
+  emit selection->activated(5);
+  EXPECT_FALSE(field("HP5")->isEnabled());
+  EXPECT_TRUE(field("CURR5")->isEnabled());
+  dialog.close();
+  field("VOLTS")->setText(QStringLiteral("1"));  // typed but never left
+  dialog.Prepare_Show();
+  EXPECT_EQ(field("VOLTS")->text(), "480.00");
+  EXPECT_EQ(field("O1")->text(), "20.00 Ohm(s)");
+  EXPECT_EQ(child<QComboBox>(dialog, "ACSelection")->currentIndex(), 5);
+  EXPECT_FALSE(field("HP5")->isEnabled());
+  EXPECT_EQ(dialog.tabs()->currentIndex(), 0);
+}
+
+TEST_F(FormulaDialogTest, FieldsTakeOnlyNumbers) {
+  auto* f = field("VELO");
+  f->clear();
+  f->setFocus();
+  QTest::keyClicks(f, QStringLiteral("1a2-b.5"));
+  EXPECT_EQ(f->text(), "12.5");
+  QTest::keyClicks(f, QStringLiteral("6789"));
+  EXPECT_EQ(f->text(), "12.567") << "six characters at most are typed";
 }
 
 }  // namespace

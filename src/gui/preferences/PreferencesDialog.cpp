@@ -209,7 +209,7 @@ void PreferencesDialog::buildPreferencesPage() {
       radio(QStringLiteral("User defined currency"), currency_, 3, currencyBox), 3, 0);
   customCurrency_ = new QLineEdit(QStringLiteral("-"), currencyBox);
   customCurrency_->setObjectName(QStringLiteral("CustomCurrency"));
-  customCurrency_->setMaxLength(3);
+  customCurrency_->installEventFilter(new TypingLimit(3, customCurrency_));
   customCurrency_->setFixedWidth(48);
   currencyLayout->addWidget(customCurrency_, 3, 1);
   currencyLayout->addWidget(new QLabel(QStringLiteral("(Max 3.)"), currencyBox), 3, 2);
@@ -315,7 +315,7 @@ void PreferencesDialog::buildCustomPage() {
     grid->addWidget(new QLabel(QStringLiteral("Title:"), panel), 0, 0);
     customTitles_[c] = new QLineEdit(panel);
     customTitles_[c]->setObjectName(QStringLiteral("CustomTitle%1").arg(c + 1));
-    customTitles_[c]->setMaxLength(25);
+    customTitles_[c]->installEventFilter(new TypingLimit(25, customTitles_[c]));
     customTitles_[c]->setToolTip(QStringLiteral("Enter custom control title here"));
     grid->addWidget(customTitles_[c], 0, 1, 1, 6);
     customSelected_[c] = new QCheckBox(QStringLiteral("Selected"), panel);
@@ -377,7 +377,7 @@ void PreferencesDialog::buildCarbonPage() {
   }
   fuelDescription_ = new QLineEdit(page);
   fuelDescription_->setObjectName(QStringLiteral("FuelDescription"));
-  fuelDescription_->setMaxLength(12);
+  fuelDescription_->installEventFilter(new TypingLimit(12, fuelDescription_));
   grid->addWidget(fuelDescription_, row, 0);
   grid->setColumnStretch(3, 1);
   layout->addLayout(grid);

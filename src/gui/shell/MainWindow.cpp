@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "gui/calculators/FormulaDialog.h"
 #include "gui/platform/QtPlatform.h"
 #include "gui/preferences/PreferencesDialog.h"
 #include "gui/shell/AboutDialog.h"
@@ -75,7 +76,11 @@ MainWindow::MainWindow(EstimatorSession& session, shell::RunState& state, AlertS
       lifecycle_(session, state, *this),
       preferences_(std::make_unique<PreferencesDialog>(session, alert, format, this)),
       projectType_(std::make_unique<ProjectTypeDialog>(state, this)),
-      about_(std::make_unique<AboutDialog>(this)) {
+      about_(std::make_unique<AboutDialog>(this)),
+      englishFormulas_(std::make_unique<FormulaDialog>(calculators::UnitSystem::English, format,
+                                                       alert, messages, this)),
+      metricFormulas_(std::make_unique<FormulaDialog>(calculators::UnitSystem::Metric, format,
+                                                      alert, messages, this)) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(q(shell::kApplicationTitle));
   resize(1024, 700);
@@ -86,9 +91,12 @@ MainWindow::MainWindow(EstimatorSession& session, shell::RunState& state, AlertS
   preferences_->ProjectModified = [this] {
     if (state_.ProjectActive) state_.ProjectModified = true;
   };
-  projectType_->Help = [this](const char* topic) {
+  const auto help = [this](const char* topic) {
     GetHelp(QString::fromLatin1(topic), q(state_.ProgramFolder), messages_);
   };
+  projectType_->Help = help;
+  englishFormulas_->Help = help;
+  metricFormulas_->Help = help;
 }
 
 MainWindow::~MainWindow() = default;
@@ -127,6 +135,10 @@ void MainWindow::buildMenus() {
 
   QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
   tools->addAction(QStringLiteral("Calculator"), this, [this] { StartCalculator(messages_); });
+  tools->addAction(QStringLiteral("Formulas (English Units)"), this,
+                   [this] { englishFormulas_->Open(); });
+  tools->addAction(QStringLiteral("Formulas (Metric Units)"), this,
+                   [this] { metricFormulas_->Open(); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->addAction(

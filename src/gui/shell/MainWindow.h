@@ -23,6 +23,7 @@ namespace korvane::gui {
 class PreferencesDialog;
 class ProjectTypeDialog;
 class AboutDialog;
+class FormulaDialog;
 
 // The home screen: menus, toolbar, status bar and the project lifecycle. It
 // shows no project data itself; all estimation happens in the wizard.
@@ -35,6 +36,9 @@ class MainWindow : public QMainWindow, public shell::LifecycleUi {
   shell::ProjectLifecycle& lifecycle() { return lifecycle_; }
   PreferencesDialog& preferencesDialog() { return *preferences_; }
   ProjectTypeDialog& projectTypeDialog() { return *projectType_; }
+  FormulaDialog& formulaDialog(bool metric) {
+    return metric ? *metricFormulas_ : *englishFormulas_;
+  }
 
   // The estimation wizard, once there is one; until then nothing opens.
   std::function<void()> OpenWizard;
@@ -75,6 +79,8 @@ class MainWindow : public QMainWindow, public shell::LifecycleUi {
   std::unique_ptr<PreferencesDialog> preferences_;
   std::unique_ptr<ProjectTypeDialog> projectType_;
   std::unique_ptr<AboutDialog> about_;
+  std::unique_ptr<FormulaDialog> englishFormulas_;
+  std::unique_ptr<FormulaDialog> metricFormulas_;
   std::array<QAction*, 4> recent_{};
   std::array<QLabel*, 4> panels_{};
   QAction* newAction_ = nullptr;

@@ -26,12 +26,15 @@ class BoundLineEdit : public QLineEdit, public BoundInput {
 };
 
 // Lets only digits, the user's separators and editing keys into a number field.
+// A maximum length limits what is typed, not what the program shows there.
 class NumberKeyFilter : public QObject {
  public:
-  NumberKeyFilter(QString decimalSeparator, QString thousandsSeparator, QObject* parent)
+  NumberKeyFilter(QString decimalSeparator, QString thousandsSeparator, QObject* parent,
+                  int maxTyped = 0)
       : QObject(parent),
         decimal_(std::move(decimalSeparator)),
-        thousands_(std::move(thousandsSeparator)) {}
+        thousands_(std::move(thousandsSeparator)),
+        maxTyped_(maxTyped) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +42,21 @@ class NumberKeyFilter : public QObject {
  private:
   QString decimal_;
   QString thousands_;
+  int maxTyped_;
+};
+
+// Limits how many characters can be typed into a line edit. Unlike
+// QLineEdit::setMaxLength it never cuts a longer text the program puts there
+// (a value stored by another program or read from a project file).
+class TypingLimit : public QObject {
+ public:
+  TypingLimit(int maxTyped, QObject* parent) : QObject(parent), maxTyped_(maxTyped) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int maxTyped_;
 };
 
 }  // namespace korvane::gui

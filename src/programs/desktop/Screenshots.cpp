@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <QThread>
 
+#include "gui/calculators/FormulaDialog.h"
 #include "gui/preferences/PreferencesDialog.h"
 #include "gui/shell/AboutDialog.h"
 #include "gui/shell/CompanyLogoDialog.h"
@@ -64,6 +65,18 @@ bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, const Q
     ok &= save(preferences, dir, QStringLiteral("preferences-%1").arg(page + 1));
   }
   preferences.close();
+
+  for (bool metric : {false, true}) {
+    gui::FormulaDialog& formulas = window.formulaDialog(metric);
+    formulas.Prepare_Show();
+    formulas.show();
+    for (int page = 0; page < formulas.tabs()->count(); ++page) {
+      formulas.tabs()->setCurrentIndex(page);
+      ok &= save(formulas, dir,
+                 QStringLiteral("formulas-%1-%2").arg(metric ? "metric" : "english").arg(page + 1));
+    }
+    formulas.close();
+  }
 
   gui::CompanyLogoDialog logo(QString(), session.messages, &window);
   logo.show();
