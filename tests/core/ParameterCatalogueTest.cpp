@@ -139,7 +139,7 @@ TEST_F(CatalogueTest, FieldsStoreAndShowCurrentValues) {
 
   catalogue.Set_Fields(0);
   EXPECT_EQ(edit(8).text(), "20.0");
-  EXPECT_TRUE(edit(8).enabled_);
+  EXPECT_TRUE(edit(8).enabled());
   EXPECT_EQ(edit(11).text(), "") << "preferences fields are not the wizard's";
 
   edit(8).setText("15.5");

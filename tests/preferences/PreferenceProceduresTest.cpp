@@ -63,6 +63,16 @@ TEST_F(PreferencesTest, DamagedValuesAreRepairedAtTheNextLoad) {
   EXPECT_EQ(controls.customCurrency, "ABCDEFG");
 }
 
+TEST_F(PreferencesTest, ALongUserCurrencyIsKept) {
+  store.writeText("PROGRAM", "CS", "3");
+  store.writeText("PROGRAM", "CC", "ABCDEFG");
+  start();
+  EXPECT_EQ(controls.customCurrency, "ABCDEFG");
+  EXPECT_EQ(values.customCurrency, "ABCDE");
+  EXPECT_EQ(values.currencySymbol, "ABCDEFG");
+  EXPECT_EQ(stored("PROGRAM", "CC"), "ABCDEFG");
+}
+
 TEST_F(PreferencesTest, ConfirmedChoicesSurviveARestart) {
   start();
   controls.metricUnits = true;

@@ -10,6 +10,7 @@
 #include "platform/BoundInput.h"
 #include "platform/MessageSink.h"
 #include "platform/ProgramExit.h"
+#include "platform/TextField.h"
 
 namespace korvane::testing {
 
@@ -42,18 +43,10 @@ class FakeProgramExit : public ProgramExit {
   std::vector<std::string> reasons;
 };
 
-class FakeEdit : public BoundInput {
+// A text field that also counts how often it was asked to repaint.
+class FakeEdit : public TextField {
  public:
-  std::string text() const override { return text_; }
-  void setText(std::string_view text) override { text_ = text; }
-  int tag() const override { return tag_; }
-  void setTag(int tag) override { tag_ = tag; }
-  void setEnabled(bool enabled) override { enabled_ = enabled; }
   void repaint() override { ++repaints; }
-
-  std::string text_;
-  int tag_ = 0;
-  bool enabled_ = false;
   int repaints = 0;
 };
 

@@ -4,9 +4,10 @@
 
 namespace korvane {
 
-// The four kinds of message box the program shows. Each kind is shown with the
-// button set its caller asks for; the answer is the button that was pressed.
-enum class MessageKind { Error, Warning, Information, Confirmation };
+// The kinds of message box the program shows (Plain has no icon). Each is
+// shown with the button set its caller asks for; the answer is the button
+// that was pressed.
+enum class MessageKind { Error, Warning, Information, Confirmation, Plain };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesCancel, YesNoCancel, YesNoAbort };
 enum class MessageAnswer { Ok, Cancel, Yes, No, Abort };
 

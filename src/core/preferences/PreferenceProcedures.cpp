@@ -74,11 +74,11 @@ void PreferenceProcedures::Store_Factor_Fields() {
   }
 }
 
-void PreferenceProcedures::Apply_Currency_Mode(int mode) {
+void PreferenceProcedures::Apply_Currency_Mode(int mode, bool fillField) {
   values_.currencyMode = mode;
   values_.currencySymbol = CurrencySymbol(mode, values_.customCurrency);
   controls_.currencyButton = mode >= 0 && mode <= 3 ? mode : 0;
-  if (mode == 3) controls_.customCurrency = values_.customCurrency;
+  if (mode == 3 && fillField) controls_.customCurrency = values_.customCurrency;
 }
 
 void PreferenceProcedures::readCo2Factors() {
@@ -116,6 +116,37 @@ void PreferenceProcedures::readCustomCurrency() {
   controls_.customCurrency = stored;
 }
 
+void PreferenceProcedures::readStartupFlags(bool automaticUnitFallback) {
+  values_.customerBlock = store_.readFlag(kProgram, "L1", true);
+  values_.introductionScreen = store_.readFlag(kProgram, "L2", true);
+  if (!FeatureOff(model::NoCumulativePayback)) {
+    project_.Set_CumulativePayback(store_.readFlag(kProgram, "L3", true) ? 1 : 0);
+  }
+  values_.automaticPowerUnit = store_.readFlag(kProgram, "L4", automaticUnitFallback);
+  if (!FeatureOff(model::NoUpdateCheck)) {
+    values_.autoUpdateCheck = store_.readFlag(kProgram, "L50", false);
+  }
+}
+
+void PreferenceProcedures::tickStartupFlags() {
+  controls_.customerBlock = values_.customerBlock;
+  controls_.introductionScreen = values_.introductionScreen;
+  controls_.cumulativePayback = project_.CumulativePayback() != 0;
+  controls_.automaticPowerUnit = values_.automaticPowerUnit;
+  controls_.checkForUpdates = values_.autoUpdateCheck;
+}
+
+void PreferenceProcedures::readUnits(bool fallback) {
+  const bool kw = store_.readFlag(kProgram, "PS", fallback);
+  controls_.powerKw = kw;
+  project_.Set_PowerInKw(kw ? 1 : 0);
+  const bool metric = store_.readFlag(kProgram, "DS", fallback);
+  controls_.metricUnits = metric;
+  values_.metricUnits = metric;
+  values_.weightLabel = metric ? kKg : kLbs;
+  readCustomCurrency();
+}
+
 void PreferenceProcedures::Load_OPT2() {
   Show_Factor_Fields();
   for (int type : model::kCurveTreatmentOrder) {
@@ -131,33 +162,12 @@ void PreferenceProcedures::Load_OPT2() {
   }
   readReportTexts();
 
-  values_.customerBlock = store_.readFlag(kProgram, "L1", true);
-  values_.introductionScreen = store_.readFlag(kProgram, "L2", true);
-  if (!FeatureOff(model::NoCumulativePayback)) {
-    project_.Set_CumulativePayback(store_.readFlag(kProgram, "L3", true) ? 1 : 0);
-  }
-  values_.automaticPowerUnit = store_.readFlag(kProgram, "L4", false);
-  controls_.customerBlock = values_.customerBlock;
-  controls_.introductionScreen = values_.introductionScreen;
-  controls_.cumulativePayback = project_.CumulativePayback() != 0;
-  controls_.automaticPowerUnit = values_.automaticPowerUnit;
-  if (!FeatureOff(model::NoUpdateCheck)) {
-    values_.autoUpdateCheck = store_.readFlag(kProgram, "L50", false);
-    controls_.checkForUpdates = values_.autoUpdateCheck;
-  }
-
+  readStartupFlags(false);
+  tickStartupFlags();
   controls_.preparedBy = store_.readText(kUser, "PREP", "");
   controls_.companyInformation = store_.readText(kUser, "CPINFO", "");
   readCo2Factors();
-
-  const bool kw = store_.readFlag(kProgram, "PS", false);
-  controls_.powerKw = kw;
-  project_.Set_PowerInKw(kw ? 1 : 0);
-  const bool metric = store_.readFlag(kProgram, "DS", false);
-  controls_.metricUnits = metric;
-  values_.metricUnits = metric;
-  values_.weightLabel = metric ? kKg : kLbs;
-  readCustomCurrency();
+  readUnits(false);
 
   controls_.currencyButton = -1;
   const long long mode = store_.readInteger(kProgram, "CS", 1);
@@ -194,27 +204,12 @@ void PreferenceProcedures::Load_OPT() {
   }
   readCustomSelected();
   readReportTexts();
-  values_.customerBlock = store_.readFlag(kProgram, "L1", true);
-  values_.introductionScreen = store_.readFlag(kProgram, "L2", true);
-  if (!FeatureOff(model::NoCumulativePayback)) {
-    project_.Set_CumulativePayback(store_.readFlag(kProgram, "L3", true) ? 1 : 0);
-  }
-  values_.automaticPowerUnit = store_.readFlag(kProgram, "L4", true);
-  if (!FeatureOff(model::NoUpdateCheck)) {
-    values_.autoUpdateCheck = store_.readFlag(kProgram, "L50", false);
-  }
+  // The check boxes are ticked when the dialog is shown.
+  readStartupFlags(true);
   controls_.preparedBy = store_.readText(kUser, "PREP", "");
   controls_.companyInformation = store_.readText(kUser, "CPINFO", "");
   readCo2Factors();
-
-  const bool kw = store_.readFlag(kProgram, "PS", true);
-  controls_.powerKw = kw;
-  project_.Set_PowerInKw(kw ? 1 : 0);
-  const bool metric = store_.readFlag(kProgram, "DS", true);
-  controls_.metricUnits = metric;
-  values_.metricUnits = metric;
-  values_.weightLabel = metric ? kKg : kLbs;
-  readCustomCurrency();
+  readUnits(true);
 
   controls_.currencyButton = 1;
   values_.currencySymbol = kDollar;
@@ -342,20 +337,8 @@ void PreferenceProcedures::Show_Project_Factors() {
 
 void PreferenceProcedures::Show_Dialog() {
   readReportTexts();
-  values_.customerBlock = store_.readFlag(kProgram, "L1", true);
-  values_.introductionScreen = store_.readFlag(kProgram, "L2", true);
-  if (!FeatureOff(model::NoCumulativePayback)) {
-    project_.Set_CumulativePayback(store_.readFlag(kProgram, "L3", true) ? 1 : 0);
-  }
-  values_.automaticPowerUnit = store_.readFlag(kProgram, "L4", true);
-  if (!FeatureOff(model::NoUpdateCheck)) {
-    values_.autoUpdateCheck = store_.readFlag(kProgram, "L50", false);
-  }
-  controls_.customerBlock = values_.customerBlock;
-  controls_.introductionScreen = values_.introductionScreen;
-  controls_.cumulativePayback = project_.CumulativePayback() != 0;
-  controls_.automaticPowerUnit = values_.automaticPowerUnit;
-  controls_.checkForUpdates = values_.autoUpdateCheck;
+  readStartupFlags(true);
+  tickStartupFlags();
   Show_Project_Factors();
   if (!FeatureOff(model::NoCompanyLogo)) controls_.companyLogoFile = values_.companyLogoFile;
   controls_.preparedBy = store_.readText(kUser, "PREP", "");

@@ -63,8 +63,9 @@ class PreferenceProcedures {
   void Show_Project_Factors();
   void Store_Factor_Fields();
 
-  // Sets the currency mode with its symbol and button.
-  void Apply_Currency_Mode(int mode);
+  // Sets the currency mode with its symbol and button; with fillField the
+  // user-defined currency also goes into its field (as opening a file does).
+  void Apply_Currency_Mode(int mode, bool fillField = false);
 
   // --- what the dialog does (it shows the controls, these change them)
 
@@ -88,6 +89,11 @@ class PreferenceProcedures {
   void readCustomSelected();
   void readReportTexts();
   void readCustomCurrency();
+  // PROGRAM\L1..L4 and L50 into memory (L4 falls back differently by caller).
+  void readStartupFlags(bool automaticUnitFallback);
+  void tickStartupFlags();
+  // PROGRAM\PS, DS and CC, with the caller's fallback for the first two.
+  void readUnits(bool fallback);
 
   SettingsStore& store_;
   PreferenceValues& values_;

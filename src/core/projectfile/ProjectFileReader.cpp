@@ -825,7 +825,7 @@ bool ProjectFileReader::Run::apply() {
 
   if (staged_.customCurrency) values.customCurrency = *staged_.customCurrency;
   const int mode = staged_.currencyMode.value_or(1);
-  s_.procedures.Apply_Currency_Mode(mode >= 1 && mode <= 3 ? mode : 0);
+  s_.procedures.Apply_Currency_Mode(mode >= 1 && mode <= 3 ? mode : 0, true);
   values.customTitles = staged_.customTitles;
   controls.customTitles = staged_.customTitles;
   controls.powerKw = project.PowerInKw() != 0;

@@ -17,6 +17,11 @@ namespace korvane::projectfile {
 
 enum class ReadPass { Validate = 0, Apply = 1 };
 
+// What the program says when a file read fine but does not say whether it
+// holds one system or several.
+inline constexpr std::string_view kNoValidInformation =
+    "The file you are trying to open does not contain valid information";
+
 // Curves a project file may carry, in the order of their sections.
 enum StagedCurve : int {
   kStagedOutletDamper = 0,

@@ -32,8 +32,6 @@ constexpr std::string_view kReplaceIt = "Do you want to replace it";
 constexpr std::string_view kStartNewProject =
     "There is currently no project active. Would you like to start a new project?";
 constexpr std::string_view kFileDoesNotExist = "File does not exist!";
-constexpr std::string_view kNoValidInformation =
-    "The file you are trying to open does not contain valid information";
 constexpr std::string_view kOpenTitle = "Open KORVANE Energy Savings Estimator File";
 constexpr std::string_view kOpenFilter = "Energy Files (*.ESEProj)";
 constexpr std::string_view kSaveTitle = "Save KORVANE Energy File File";
@@ -108,7 +106,8 @@ bool ProjectLifecycle::afterRead(const std::string& path, bool reloadPreferences
 
   auto& project = session_.model.project;
   if (state_.ProjectType != 0 && state_.ProjectType != 1) {
-    session_.messages.show(MessageKind::Information, kNoValidInformation, MessageButtons::Ok);
+    session_.messages.show(MessageKind::Plain, projectfile::kNoValidInformation,
+                           MessageButtons::Ok);
     // Nothing usable was opened, so no project is left active.
     state_.ProjectActive = false;
     state_.ProjectFileName.clear();

@@ -72,6 +72,8 @@ FormulaDialog::FormulaDialog(calculators::UnitSystem units, const preferences::N
     if (Help) Help("FORMULAS");
   });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  // Enter in a field leaves it to the field's own recalculation.
+  for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
   setMinimumWidth(560);
 }
 

@@ -59,6 +59,9 @@ MessageAnswer QtMessageSink::show(MessageKind kind, std::string_view text, Messa
     case MessageKind::Confirmation:
       icon = QMessageBox::Question;
       break;
+    case MessageKind::Plain:
+      icon = QMessageBox::NoIcon;
+      break;
   }
   QWidget* parent = parent_ ? parent_.data() : QApplication::activeWindow();
   QMessageBox box(icon, QApplication::applicationDisplayName(),

@@ -33,9 +33,11 @@ QLabel* title(const QString& text, QWidget* parent) {
   return label;
 }
 
+// Enter in a field never presses a button: confirming a number is not Ok.
 QPushButton* button(const QString& text, const QString& hint, QWidget* parent) {
   auto* b = new QPushButton(text, parent);
   b->setToolTip(hint);
+  b->setAutoDefault(false);
   return b;
 }
 
@@ -120,7 +122,6 @@ PreferencesDialog::PreferencesDialog(EstimatorSession& session, AlertSound& aler
   next->setObjectName(QStringLiteral("NextPage"));
   ok->setObjectName(QStringLiteral("Ok"));
   cancel->setObjectName(QStringLiteral("Cancel"));
-  ok->setDefault(true);
   bar->addWidget(back);
   bar->addWidget(next);
   bar->addStretch();

@@ -51,9 +51,6 @@ constexpr const char* kHelpText =
     "\n"
     "Exit codes: 0 ok, 1 input rejected, 2 usage error.\n";
 
-constexpr std::string_view kNoValidInformation =
-    "The file you are trying to open does not contain valid information";
-
 // Messages go to standard error; the last one explains a failure.
 class BatchMessages : public MessageSink {
  public:
@@ -124,11 +121,12 @@ class OpenedProject {
     const std::filesystem::path path = options.input;
     if (!reader_.ReadProjectFile(path, projectfile::ReadPass::Validate)) return failure();
     if (reader_.Staged().projectMode != 0 && reader_.Staged().projectMode != 1) {
-      return std::string(kNoValidInformation);
+      return std::string(projectfile::kNoValidInformation);
     }
     if (!apply) return std::nullopt;
     if (!reader_.ReadProjectFile(path, projectfile::ReadPass::Apply)) return failure();
-    if (!session_.Adopt_Opened_Project(reader_.Staged())) return std::string(kNoValidInformation);
+    if (!session_.Adopt_Opened_Project(reader_.Staged()))
+      return std::string(projectfile::kNoValidInformation);
     return std::nullopt;
   }
 
