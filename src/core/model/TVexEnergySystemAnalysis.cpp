@@ -231,40 +231,32 @@ void TVexEnergySystemAnalysis::ensureSavings() const {
   markValid(kSavings);
 }
 
-double TVexEnergySystemAnalysis::Annual_Cost_Savings() const {
+double TVexEnergySystemAnalysis::saving(double Savings::*field) const {
   if (!computable()) return 0;
   ensureSavings();
-  return savings_.cost;
+  return savings_.*field;
+}
+
+double TVexEnergySystemAnalysis::Annual_Cost_Savings() const {
+  return saving(&Savings::cost);
 }
 double TVexEnergySystemAnalysis::Annual_Energy_Savings() const {
-  if (!computable()) return 0;
-  ensureSavings();
-  return savings_.energy;
+  return saving(&Savings::energy);
 }
 double TVexEnergySystemAnalysis::Annual_Co2_Savings() const {
-  if (!computable()) return 0;
-  ensureSavings();
-  return savings_.co2;
+  return saving(&Savings::co2);
 }
 double TVexEnergySystemAnalysis::Peak_Demand_Reduction() const {
-  if (!computable()) return 0;
-  ensureSavings();
-  return savings_.peakReduction;
+  return saving(&Savings::peakReduction);
 }
 double TVexEnergySystemAnalysis::Annual_Demand_Savings() const {
-  if (!computable()) return 0;
-  ensureSavings();
-  return savings_.demandSavings;
+  return saving(&Savings::demandSavings);
 }
 double TVexEnergySystemAnalysis::Demand_Rebate() const {
-  if (!computable()) return 0;
-  ensureSavings();
-  return savings_.demandRebate;
+  return saving(&Savings::demandRebate);
 }
 double TVexEnergySystemAnalysis::Total_Annual_Savings() const {
-  if (!computable()) return 0;
-  ensureSavings();
-  return savings_.total;
+  return saving(&Savings::total);
 }
 
 void TVexEnergySystemAnalysis::ensureCashFlow() const {

@@ -161,6 +161,8 @@ class TVexEnergySystemAnalysis : public TVexEnergySystem {
   double timesQuantity(double value) const { return value * Quantity(); }
   void ensurePoints() const;
   void ensureSavings() const;
+  // One figure of the savings family, computed when first asked for.
+  double saving(double Savings::*field) const;
   void ensureCashFlow() const;
   void computeCase(Case c) const;
 

@@ -138,6 +138,24 @@ PreferencesDialog::PreferencesDialog(EstimatorSession& session, AlertSound& aler
   tabs_->setCurrentIndex(kPreferencesPage);
 }
 
+QHBoxLayout* PreferencesDialog::pageHeading(QWidget* page, const QString& text,
+                                            const QString& resetHint, const QString& resetName,
+                                            const std::function<void()>& reset) {
+  auto* head = new QHBoxLayout;
+  head->addWidget(title(text, page));
+  head->addStretch();
+  auto* resetButton = button(QStringLiteral("&Reset"), resetHint, page);
+  resetButton->setObjectName(resetName);
+  // A reset acts on what the dialog shows, so the fields go in and come back.
+  connect(resetButton, &QPushButton::clicked, this, [this, reset] {
+    toControls();
+    reset();
+    fromControls();
+  });
+  head->addWidget(resetButton);
+  return head;
+}
+
 QLineEdit* PreferencesDialog::numberField(const std::string& name, QWidget* parent) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(q(name));
@@ -231,19 +249,10 @@ void PreferencesDialog::buildPreferencesPage() {
 void PreferencesDialog::buildEfficiencyPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  auto* head = new QHBoxLayout;
-  head->addWidget(title(QStringLiteral("Efficiency Setup"), page));
-  head->addStretch();
-  auto* reset =
-      button(QStringLiteral("&Reset"), QStringLiteral("Reset efficiency values to default."), page);
-  reset->setObjectName(QStringLiteral("ResetEfficiency"));
-  connect(reset, &QPushButton::clicked, this, [this] {
-    toControls();
-    session_.procedures.Reset_Efficiency();
-    fromControls();
-  });
-  head->addWidget(reset);
-  layout->addLayout(head);
+  layout->addLayout(pageHeading(page, QStringLiteral("Efficiency Setup"),
+                                QStringLiteral("Reset efficiency values to default."),
+                                QStringLiteral("ResetEfficiency"),
+                                [this] { session_.procedures.Reset_Efficiency(); }));
 
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(QStringLiteral("ASD / Inverter"), page), 0, 0);
@@ -297,19 +306,10 @@ void PreferencesDialog::buildEfficiencyPage() {
 void PreferencesDialog::buildCustomPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  auto* head = new QHBoxLayout;
-  head->addWidget(title(QStringLiteral("Efficiency Setup"), page));
-  head->addStretch();
-  auto* reset = button(QStringLiteral("&Reset"),
-                       QStringLiteral("Reset custom efficiency values to default."), page);
-  reset->setObjectName(QStringLiteral("ResetCustom"));
-  connect(reset, &QPushButton::clicked, this, [this] {
-    toControls();
-    session_.procedures.Reset_Custom_Efficiency();
-    fromControls();
-  });
-  head->addWidget(reset);
-  layout->addLayout(head);
+  layout->addLayout(pageHeading(page, QStringLiteral("Efficiency Setup"),
+                                QStringLiteral("Reset custom efficiency values to default."),
+                                QStringLiteral("ResetCustom"),
+                                [this] { session_.procedures.Reset_Custom_Efficiency(); }));
   for (int c = 0; c < 2; ++c) {
     auto* panel = new QGroupBox(QStringLiteral("Custom Control %1").arg(c + 1), page);
     auto* grid = new QGridLayout(panel);
@@ -340,19 +340,10 @@ void PreferencesDialog::buildCustomPage() {
 void PreferencesDialog::buildCarbonPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  auto* head = new QHBoxLayout;
-  head->addWidget(title(QStringLiteral("Carbon Footprint Calculation"), page));
-  head->addStretch();
-  auto* reset = button(QStringLiteral("&Reset"),
-                       QStringLiteral("Reset carbon footprint values to default."), page);
-  reset->setObjectName(QStringLiteral("ResetCarbon"));
-  connect(reset, &QPushButton::clicked, this, [this] {
-    toControls();
-    session_.procedures.Reset_Carbon_Footprint();
-    fromControls();
-  });
-  head->addWidget(reset);
-  layout->addLayout(head);
+  layout->addLayout(pageHeading(page, QStringLiteral("Carbon Footprint Calculation"),
+                                QStringLiteral("Reset carbon footprint values to default."),
+                                QStringLiteral("ResetCarbon"),
+                                [this] { session_.procedures.Reset_Carbon_Footprint(); }));
   layout->addWidget(new QLabel(
       QStringLiteral("Calculate Carbon Dioxide (CO2) savings based on electricity produced from:"),
       page));

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,6 +50,9 @@ class PreferencesDialog : public QDialog {
   void buildReportPage();
   void applyFeatureSwitches();
   QLineEdit* numberField(const std::string& name, QWidget* parent);
+  // A page's title with its "&Reset" button on the right.
+  QHBoxLayout* pageHeading(QWidget* page, const QString& text, const QString& resetHint,
+                           const QString& resetName, const std::function<void()>& reset);
 
   void fromControls();
   void toControls();
