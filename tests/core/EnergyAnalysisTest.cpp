@@ -163,6 +163,54 @@ TEST_F(AnalysisTest, AcrossTheLineDrawsFullPowerAtTheNormalRate) {
             RoundHalfAway(0.05f * point(Case::Drive, PointQuantity::Input, 3), 2));
 }
 
+TEST_F(AnalysisTest, CurvesAreReadAtThePointsOwnFlow) {
+  TVexEnergySystemAnalysis& f = addReferenceFan(project);
+  // A drive curve that falls 2 % per step shows which of its values is read.
+  for (int p = 1; p <= 10; ++p) project.Set_Curve(1, 1, p, 99 - 2 * p);
+  struct Row {
+    std::uint16_t flow;
+    double present;  // outlet damper
+    double drive;    // %
+  };
+  const Row rows[] = {
+      {100, 1, 97},
+      {95, (1 + 0.7683) / 2, 96},
+      {90, 0.7683, 95},
+      {57, 0.1767 + (0.2789 - 0.1767) * 0.7, 88.4},
+      {12, 0.0033 + (0.0179 - 0.0033) * 0.2, 79.4},
+      {10, 0.0033, 79},
+      {5, 0.0033, 79},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.flow);
+    f.Set_FlowPercent(1, row.flow);
+    const double q = row.flow / 100.0;
+    const double cube = 20 * q * q * q;
+    EXPECT_NEAR(point(Case::Present, PointQuantity::Load, 1), cube / row.present, 1e-9);
+    EXPECT_NEAR(point(Case::Drive, PointQuantity::Input, 1),
+                cube * 0.7457 / (0.95 * row.drive / 100), 1e-9);
+  }
+}
+
+TEST_F(AnalysisTest, TheOrderOfTheDutyRowsDoesNotMatter) {
+  TVexEnergySystemAnalysis& standard = addReferenceFan(project);
+  TVexEnergySystemAnalysis& reversed = addReferenceFan(project);
+  for (TVexEnergySystemAnalysis* s : {&standard, &reversed}) s->Set_MotorHp(40);
+  for (int p = 1; p <= 10; ++p) {
+    reversed.Set_FlowPercent(p, standard.FlowPercent(11 - p));
+    reversed.Set_TimePercent(p, standard.TimePercent(11 - p));
+  }
+  EXPECT_EQ(reversed.Point_Value(Case::Present, PointQuantity::Input, 10),
+            standard.Point_Value(Case::Present, PointQuantity::Input, 1))
+      << "the 100 % row draws full power wherever it stands";
+  for (Case c : {Case::Drive, Case::Present}) {
+    EXPECT_NEAR(reversed.Annual_Energy(c), standard.Annual_Energy(c), 1e-6);
+    EXPECT_NEAR(reversed.Annual_Cost(c), standard.Annual_Cost(c), 1e-6);
+  }
+  EXPECT_NEAR(reversed.Peak_Demand_Reduction(), standard.Peak_Demand_Reduction(), 1e-9);
+  EXPECT_NEAR(reversed.Payback(Case::Present), standard.Payback(Case::Present), 1e-12);
+}
+
 TEST_F(AnalysisTest, DriveMotorEfficiencyReplacesTheMotorEfficiency) {
   TVexEnergySystemAnalysis& f = addReferenceFan(project);
   f.Set_DriveMotorEfficiency(90);

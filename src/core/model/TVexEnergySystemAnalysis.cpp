@@ -121,7 +121,7 @@ void TVexEnergySystemAnalysis::computeCase(Case c) const {
   r.annualCost = 0;
   for (int j = 1; j <= kPointCount; ++j) {
     const auto k = static_cast<size_t>(j - 1);
-    const double flow = across ? 100.0 : FlowPercent(j);
+    const int flow = across ? 100 : FlowPercent(j);
     const double time = TimePercent(j);
     const double q = flow / 100.0;
     const double cube = hp * q * q * q;
@@ -129,11 +129,11 @@ void TVexEnergySystemAnalysis::computeCase(Case c) const {
     double load = cube;
     double eta = efficiency;
     if (present) {
-      const double curve = across ? 1.0 : prepared_.curves[1][k];
+      const double curve = across ? 1.0 : CurveAtFlow(prepared_.curves[1], flow);
       // A curve point of 0 draws nothing rather than an infinite load.
       load = curve != 0 ? cube / curve : 0;
     } else {
-      eta = efficiency * (prepared_.curves[0][k] / 100.0);
+      eta = efficiency * (CurveAtFlow(prepared_.curves[0], flow) / 100.0);
     }
     const double input = eta != 0 ? load * kAnalysisKwPerHp / eta : 0;
     const double pointHours = time / 100.0 * hours;
@@ -312,6 +312,15 @@ void TVexEnergySystemAnalysis::ensureCashFlow() const {
   const double incentives1 = column(CashColumn::Incentives)[1];
   payback_ = SimplePayback(powerOnce, s, cost1, incentives1);
   markValid(kCashFlow);
+}
+
+double CurveAtFlow(const std::array<double, kPointCount>& curve, int flowPercent) {
+  // curve[0] is the value at 100 %, curve[9] the one at 10 %.
+  if (flowPercent >= 100) return curve[0];
+  if (flowPercent <= 10) return curve[kPointCount - 1];
+  const int below = flowPercent / 10 * 10;
+  const auto k = static_cast<size_t>((100 - below) / 10);
+  return curve[k] + (curve[k - 1] - curve[k]) * (flowPercent - below) / 10.0;
 }
 
 double SimplePayback(bool oneTimeBranch, double savings, double cost1, double incentives1) {

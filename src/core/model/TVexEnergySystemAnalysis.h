@@ -66,6 +66,11 @@ inline constexpr int kMonthsPerYear = 12;
 // decimal digits (so 1.005 becomes 1.01).
 double RoundHalfAway(double value, int decimals);
 
+// The value of a curve (ten values for 100, 90, ... 10 % flow) at a flow in
+// whole percent: the curve's own value at multiples of ten, a straight line
+// between them, and the end values beyond 100 % and below 10 %.
+double CurveAtFlow(const std::array<double, kPointCount>& curve, int flowPercent);
+
 // Simple payback in years (+infinity: never). With the one-time branch the
 // incentives of year 1 reduce the investment; otherwise they add to the yearly
 // savings.
