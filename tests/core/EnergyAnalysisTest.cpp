@@ -147,7 +147,7 @@ TEST_F(AnalysisTest, OperatingHoursAndRates) {
   EXPECT_EQ(point(Case::Present, PointQuantity::CostPerHour, 1), 0.78);
 }
 
-TEST_F(AnalysisTest, AcrossTheLineDrawsFullPowerAtTheNormalRate) {
+TEST_F(AnalysisTest, AcrossTheLineDrawsFullPowerAtThePointsRate) {
   TVexEnergySystemAnalysis& f = addReferenceFan(project);
   f.Set_FlowControl(4);
   f.Set_PresentAcrossTheLine(1);
@@ -158,9 +158,47 @@ TEST_F(AnalysisTest, AcrossTheLineDrawsFullPowerAtTheNormalRate) {
     EXPECT_NEAR(point(Case::Present, PointQuantity::Input, p), full, 1e-9) << p;
     EXPECT_EQ(point(Case::Present, PointQuantity::Flow, p), 100);
   }
-  EXPECT_EQ(point(Case::Present, PointQuantity::CostPerHour, 3), 1.57);
+  EXPECT_EQ(point(Case::Present, PointQuantity::CostPerHour, 1), 1.57);
+  // An off-peak point is off-peak for both cases.
+  EXPECT_EQ(point(Case::Present, PointQuantity::CostPerHour, 3), RoundHalfAway(0.05f * full, 2));
   EXPECT_EQ(point(Case::Drive, PointQuantity::CostPerHour, 3),
             RoundHalfAway(0.05f * point(Case::Drive, PointQuantity::Input, 3), 2));
+}
+
+TEST_F(AnalysisTest, EveryPointOffPeakCostsAsTheAlternateRateAlone) {
+  // Ticking every point must equal billing the whole year at the alternate
+  // rate, whatever the present control; a drive that draws more never pays.
+  for (int control : {1, 4}) {
+    SCOPED_TRACE(control);
+    EnergyModel other;
+    TVexEnergyProjectAnalysis& fresh = other.project;
+    setFactoryFanCurves(fresh);
+    TVexEnergySystemAnalysis& ticked = addReferenceFan(fresh);
+    TVexEnergySystemAnalysis& plain = addReferenceFan(fresh);
+    for (TVexEnergySystemAnalysis* s : {&ticked, &plain}) {
+      s->Set_FlowControl(static_cast<std::uint8_t>(control));
+      s->Set_PresentAcrossTheLine(control == 4 ? 1 : 0);
+    }
+    ticked.Set_AlternateRate(0.06f);
+    for (int p = 1; p <= 10; ++p) ticked.Set_AltRateAtPoint(p, 1);
+    plain.Set_EnergyRate(0.06f);
+    for (Case c : {Case::Drive, Case::Present}) {
+      EXPECT_EQ(ticked.Annual_Cost(c), plain.Annual_Cost(c));
+    }
+    EXPECT_EQ(ticked.Payback(Case::Present), plain.Payback(Case::Present));
+  }
+
+  TVexEnergySystemAnalysis& f = addReferenceFan(project);
+  f.Set_FlowControl(4);
+  f.Set_PresentAcrossTheLine(1);
+  f.Set_AlternateRate(0.05f);
+  for (int p = 1; p <= 10; ++p) {
+    f.Set_AltRateAtPoint(p, 1);
+    f.Set_TimePercent(p, p == 1 ? 100 : 0);
+  }
+  EXPECT_GT(f.Annual_Energy(Case::Drive), f.Annual_Energy(Case::Present));
+  EXPECT_LT(f.Annual_Cost_Savings(), 0);
+  EXPECT_EQ(f.Payback(Case::Present), kNever);
 }
 
 TEST_F(AnalysisTest, CurvesAreReadAtThePointsOwnFlow) {

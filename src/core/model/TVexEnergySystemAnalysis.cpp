@@ -138,7 +138,8 @@ void TVexEnergySystemAnalysis::computeCase(Case c) const {
     const double input = eta != 0 ? load * kAnalysisKwPerHp / eta : 0;
     const double pointHours = time / 100.0 * hours;
     const double energy = pointHours * input;
-    const double rate = (AltRateAtPoint(j) && !across) ? AlternateRate() : EnergyRate();
+    // Both cases run at the same hours, so they pay the same tariff.
+    const double rate = AltRateAtPoint(j) ? AlternateRate() : EnergyRate();
     const double costPerHour = RoundHalfAway(rate * input, 2);
     const double cost = pointHours * costPerHour;
 
