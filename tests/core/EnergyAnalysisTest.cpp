@@ -249,6 +249,79 @@ TEST_F(AnalysisTest, TheOrderOfTheDutyRowsDoesNotMatter) {
   EXPECT_NEAR(reversed.Payback(Case::Present), standard.Payback(Case::Present), 1e-12);
 }
 
+TEST_F(AnalysisTest, SystemAndProjectPaybackFollowOneRule) {
+  // One system alone: the project pays back exactly as the system does, with
+  // one-time money off the investment and yearly incentives added to savings.
+  struct Row {
+    const char* name;
+    float powerIncentive;
+    std::uint8_t powerOnce;
+    float utilityIncentive;
+    std::uint8_t utilityOnce;
+    float demandRebate;
+    std::uint8_t control;  // 1 outlet damper, 2 an ideal custom control
+    double oneTime;
+    double yearly;
+  };
+  const Row rows[] = {
+      {"nothing", 0, 1, 0, 1, 0, 1, 0, 0},
+      {"motor power once", 100, 1, 0, 1, 0, 1, 2000, 0},
+      {"motor power yearly", 100, 0, 0, 1, 0, 1, 0, 2000},
+      {"utility yearly", 0, 1, 700, 0, 0, 1, 0, 700},
+      {"utility once, motor power yearly", 100, 0, 700, 1, 0, 1, 700, 2000},
+      {"rebate with a yearly incentive", 100, 0, 0, 1, 50, 1, -1, 2000},
+      {"once above the cost", 300, 1, 0, 1, 0, 1, 6000, 0},
+      {"losing drive kept by yearly money", 200, 0, 0, 1, 0, 2, 0, 4000},
+      {"losing drive", 100, 1, 0, 1, 0, 2, 2000, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EnergyModel other;
+    TVexEnergyProjectAnalysis& one = other.project;
+    setFactoryFanCurves(one);
+    for (int p = 1; p <= 10; ++p) one.Set_Curve(1, 5, p, 1.0);
+    TVexEnergySystemAnalysis& f = addReferenceFan(one);
+    f.Set_FlowControl(row.control);
+    f.Set_PowerIncentive(row.powerIncentive);
+    f.Set_PowerIncentiveOneTime(row.powerOnce);
+    f.Set_UtilityIncentive(row.utilityIncentive);
+    f.Set_IncentiveOneTime(row.utilityOnce);
+    f.Set_DemandRebate(row.demandRebate);
+    f.Set_Quantity(3);
+
+    const double oneTime = row.oneTime >= 0 ? row.oneTime : f.Demand_Rebate();
+    const double s = f.Annual_Cost_Savings();
+    const double returns = s + row.yearly;
+    const double expected = returns <= 0      ? kNever
+                            : oneTime >= 3000 ? 0
+                                              : (3000 - oneTime) / returns;
+    EXPECT_DOUBLE_EQ(f.Payback(Case::Present), expected);
+    EXPECT_DOUBLE_EQ(one.Project_Payback(), f.Payback(Case::Present));
+
+    // The payback counts what the cash flow pays out.
+    auto incentives = [&](int r) { return f.Cash_Flow(Case::Present, CashColumn::Incentives, r); };
+    EXPECT_DOUBLE_EQ(f.One_Time_Incentives(), incentives(2) - incentives(3));
+    EXPECT_DOUBLE_EQ(f.Yearly_Incentives(), incentives(3));
+  }
+}
+
+TEST_F(AnalysisTest, ProjectPaybackSumsTheSystemsTerms) {
+  TVexEnergySystemAnalysis& first = addReferenceFan(project);
+  TVexEnergySystemAnalysis& second = addReferenceFan(project);
+  first.Set_Quantity(2);
+  first.Set_PowerIncentive(50);  // 1000 a year each
+  first.Set_PowerIncentiveOneTime(0);
+  second.Set_MotorHp(40);
+  second.Set_DriveCost(5000);
+  second.Set_InstallCost(1000);
+  second.Set_PowerIncentive(25);  // 1000 once
+  second.Set_DemandRebate(40);
+
+  const double s = 2 * first.Annual_Cost_Savings() + second.Annual_Cost_Savings();
+  const double investment = 2 * 3000 + 6000 - (1000 + second.Demand_Rebate());
+  EXPECT_NEAR(project.Project_Payback(), investment / (s + 2 * 1000), 1e-12);
+}
+
 TEST_F(AnalysisTest, DriveMotorEfficiencyReplacesTheMotorEfficiency) {
   TVexEnergySystemAnalysis& f = addReferenceFan(project);
   f.Set_DriveMotorEfficiency(90);

@@ -185,6 +185,8 @@ const TVexEnergyProjectAnalysis::Totals& TVexEnergyProjectAnalysis::totals() con
     t.totalSavings += s.Total_Annual_Savings_Qty();
     t.costSavings += s.Annual_Cost_Savings_Qty();
     t.energySavings += s.Annual_Energy_Savings_Qty();
+    t.oneTimeIncentives += s.One_Time_Incentives_Qty();
+    t.yearlyIncentives += s.Yearly_Incentives_Qty();
     for (int column = 0; column < kCashColumnCount; ++column) {
       if (static_cast<CashColumn>(column) == CashColumn::TotalSavings) continue;
       for (int row = 1; row <= kCashRowCount; ++row) {
@@ -193,10 +195,8 @@ const TVexEnergyProjectAnalysis::Totals& TVexEnergyProjectAnalysis::totals() con
       }
     }
   }
-  const bool oneTime = systems_[0]->IncentiveOneTime() == 1;
-  t.payback =
-      SimplePayback(oneTime, t.costSavings, t.cashFlow[static_cast<int>(CashColumn::TotalCost)][1],
-                    t.cashFlow[static_cast<int>(CashColumn::Incentives)][1]);
+  t.payback = SimplePayback(t.costSavings, t.cashFlow[static_cast<int>(CashColumn::TotalCost)][1],
+                            t.oneTimeIncentives, t.yearlyIncentives);
   validity_.set();
   return totals_;
 }

@@ -90,8 +90,8 @@ class TVexEnergyProjectAnalysis {
   double Total_Annual_Energy_Savings() const;
   // Column by column and row by row; the total-savings column is not summed.
   double Total_Cash_Flow(CashColumn column, int row) const;
-  // The payback formula on the totals, by system 1's one-time/yearly choice
-  // of the utility incentive; +infinity when the project never pays back.
+  // The systems' payback rule on the totals, so one system alone pays back
+  // exactly as the project does; +infinity when the project never pays back.
   double Project_Payback() const;
 
   // New-system defaults: all zero or empty, one unit, incentives one-time and
@@ -109,6 +109,8 @@ class TVexEnergyProjectAnalysis {
     double totalSavings = 0;
     double costSavings = 0;
     double energySavings = 0;
+    double oneTimeIncentives = 0;
+    double yearlyIncentives = 0;
     double cashFlow[kCashColumnCount][kCashRowCount] = {};
     double payback = 0;
   };

@@ -273,6 +273,8 @@ void TVexEnergySystemAnalysis::ensureCashFlow() const {
   const bool powerOnce = PowerIncentiveOneTime() == 1;
   const double oneTime = (utilityOnce ? utility : 0) + (powerOnce ? power : 0);
   const double yearly = (utilityOnce ? 0 : utility) + (powerOnce ? 0 : power);
+  oneTimeIncentives_ = oneTime + savings_.demandRebate;
+  yearlyIncentives_ = yearly;
 
   for (auto& c : cashFlow_) std::fill(std::begin(c), std::end(c), 0.0);
   column(CashColumn::DriveCost)[0] = column(CashColumn::DriveCost)[1] = drive;
@@ -308,10 +310,8 @@ void TVexEnergySystemAnalysis::ensureCashFlow() const {
     for (int r = 2; r <= 5; ++r) column(CashColumn::Net)[r] += column(CashColumn::Net)[r - 1];
   }
 
-  const double s = savings_.cost;
-  const double cost1 = column(CashColumn::TotalCost)[1];
-  const double incentives1 = column(CashColumn::Incentives)[1];
-  payback_ = SimplePayback(powerOnce, s, cost1, incentives1);
+  payback_ = SimplePayback(savings_.cost, column(CashColumn::TotalCost)[1], oneTimeIncentives_,
+                           yearlyIncentives_);
   markValid(kCashFlow);
 }
 
@@ -324,15 +324,11 @@ double CurveAtFlow(const std::array<double, kPointCount>& curve, int flowPercent
   return curve[k] + (curve[k - 1] - curve[k]) * (flowPercent - below) / 10.0;
 }
 
-double SimplePayback(bool oneTimeBranch, double savings, double cost1, double incentives1) {
-  constexpr double kNever = std::numeric_limits<double>::infinity();
-  if (oneTimeBranch) {
-    if (savings <= 0) return kNever;
-    const double net = cost1 - incentives1;
-    return net <= 0 ? 0 : net / savings;
-  }
-  const double returns = incentives1 + savings;
-  return returns <= 0 ? kNever : cost1 / returns;
+double SimplePayback(double savings, double cost1, double oneTime, double yearly) {
+  const double returns = savings + yearly;
+  if (returns <= 0) return std::numeric_limits<double>::infinity();
+  const double net = cost1 - oneTime;
+  return net <= 0 ? 0 : net / returns;
 }
 
 double TVexEnergySystemAnalysis::Cash_Flow(Case c, CashColumn column, int row) const {
@@ -343,6 +339,18 @@ double TVexEnergySystemAnalysis::Cash_Flow(Case c, CashColumn column, int row) c
 
 double TVexEnergySystemAnalysis::Cash_Flow_Qty(Case c, CashColumn column, int row) const {
   return timesQuantity(Cash_Flow(c, column, row));
+}
+
+double TVexEnergySystemAnalysis::One_Time_Incentives() const {
+  if (!computable()) return 0;
+  ensureCashFlow();
+  return oneTimeIncentives_;
+}
+
+double TVexEnergySystemAnalysis::Yearly_Incentives() const {
+  if (!computable()) return 0;
+  ensureCashFlow();
+  return yearlyIncentives_;
 }
 
 double TVexEnergySystemAnalysis::Payback(Case c) const {

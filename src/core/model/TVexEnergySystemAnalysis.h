@@ -71,10 +71,10 @@ double RoundHalfAway(double value, int decimals);
 // between them, and the end values beyond 100 % and below 10 %.
 double CurveAtFlow(const std::array<double, kPointCount>& curve, int flowPercent);
 
-// Simple payback in years (+infinity: never). With the one-time branch the
-// incentives of year 1 reduce the investment; otherwise they add to the yearly
-// savings.
-double SimplePayback(bool oneTimeBranch, double savings, double cost1, double incentives1);
+// Simple payback in years (+infinity: never). One-time money (incentives and
+// the demand rebate) reduces the investment of year 1; the yearly incentives
+// add to the yearly energy-cost savings. Demand savings stay out.
+double SimplePayback(double savings, double cost1, double oneTime, double yearly);
 
 // A system record with the cached results of its analysis. Results are
 // computed on first request, a whole family at a time for both cases and all
@@ -139,6 +139,12 @@ class TVexEnergySystemAnalysis : public TVexEnergySystem {
   double Cash_Flow_Qty(Case c, CashColumn column, int row) const;
   // Years until the drive has paid for itself; +infinity when it never does.
   double Payback(Case c) const;
+  // What the payback counts: the money received once (one-time incentives and
+  // the demand rebate) and the incentives received every year.
+  double One_Time_Incentives() const;
+  double Yearly_Incentives() const;
+  double One_Time_Incentives_Qty() const { return timesQuantity(One_Time_Incentives()); }
+  double Yearly_Incentives_Qty() const { return timesQuantity(Yearly_Incentives()); }
 
  private:
   enum Family : int { kHours, kFactor, kPoints, kSavings, kCashFlow };
@@ -182,6 +188,8 @@ class TVexEnergySystemAnalysis : public TVexEnergySystem {
   mutable CaseResults cases_[2];
   mutable Savings savings_;
   mutable double cashFlow_[kCashColumnCount][kCashRowCount] = {};
+  mutable double oneTimeIncentives_ = 0;
+  mutable double yearlyIncentives_ = 0;
   mutable double payback_ = 0;
 };
 
