@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/DutyProfile.h"
+#include "model/WizardFields.h"
 #include "platform/AlertSound.h"
 #include "platform/MessageSink.h"
 #include "platform/ProgramExit.h"
@@ -92,11 +93,6 @@ std::string applyNameFormat(std::string_view format, int number) {
   return name;
 }
 
-std::string twoDigits(int number) {
-  std::string digits = std::to_string(number);
-  return digits.size() < 2 ? "0" + digits : digits;
-}
-
 }  // namespace
 
 int DecimalsForScale(double scale) {
@@ -175,7 +171,9 @@ bool ParameterCatalogue::New_Prm(int number, int rangeRow, EditOwner owner, std:
   s.edit = nullptr;
   s.editName.clear();
   if (owner != EditOwner::None) {
-    s.editName = name.empty() ? entry.EditPrefix + twoDigits(entry.NameNumber) : std::string(name);
+    // An unnamed field is a wizard edit, named by the wizard's field table.
+    s.editName = name.empty() ? std::string(ParameterEditName(number)) : std::string(name);
+    if (s.editName.empty()) return fail(kFindComponentFailed, number);
     InputForm* form = owner == EditOwner::Wizard ? wizard_ : preferences_;
     const ComponentLookup found = form ? form->findComponent(s.editName) : ComponentLookup{};
     if (!found.found) return fail(kFindComponentFailed, number);
