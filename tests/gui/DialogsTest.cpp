@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -79,13 +80,49 @@ TEST_F(PreferencesDialogTest, FactorFieldsTakeDigitsOnlyAndAreClamped) {
   EXPECT_EQ(gas->text(), "0.419");
 }
 
-TEST_F(PreferencesDialogTest, CancelKeepsTheStoreButTheTypedFactors) {
+TEST_F(PreferencesDialogTest, CancelKeepsEverythingAsItWas) {
   dialog.Prepare_Show(PreferencesDialog::kCarbonPage, false);
   dialog.show();
   typeAndLeave(child<QLineEdit>(dialog, "CfpLbs1"), QStringLiteral("0.9"));
+  child<QRadioButton>(dialog, "Metric")->click();
+  child<QPushButton>(dialog, "ResetEfficiency")->click();
   child<QPushButton>(dialog, "Cancel")->click();
   EXPECT_EQ(store.readText("CARBONFP", "CBFPCONV1", ""), "0.705");
-  EXPECT_FLOAT_EQ(static_cast<float>(session.catalogue.Get_Prm_Value(model::kPrmCo2Coal)), 0.9f);
+  EXPECT_EQ(session.catalogue.Get_Prm_Value(model::kPrmCo2Coal), 0.705f);
+  EXPECT_EQ(values.weightLabel, "Lbs");
+
+  dialog.Prepare_Show(PreferencesDialog::kCarbonPage, false);
+  EXPECT_EQ(child<QLineEdit>(dialog, "CfpLbs1")->text(), "0.705");
+  EXPECT_TRUE(child<QRadioButton>(dialog, "English")->isChecked());
+}
+
+TEST_F(PreferencesDialogTest, PageButtonsStopAtTheEnds) {
+  dialog.Prepare_Show(PreferencesDialog::kPreferencesPage, false);
+  auto* back = child<QPushButton>(dialog, "GoBack");
+  auto* next = child<QPushButton>(dialog, "NextPage");
+  EXPECT_FALSE(back->isEnabled());
+  EXPECT_TRUE(next->isEnabled());
+  next->click();
+  EXPECT_TRUE(back->isEnabled());
+  dialog.Prepare_Show(PreferencesDialog::kReportPage, false);
+  EXPECT_FALSE(next->isEnabled());
+  EXPECT_TRUE(back->isEnabled());
+}
+
+TEST_F(PreferencesDialogTest, ReportTextsRefuseTypingBeyondTheirLength) {
+  dialog.Prepare_Show(PreferencesDialog::kReportPage, false);
+  dialog.show();
+  auto* prepared = child<QPlainTextEdit>(dialog, "PreparedBy");
+  prepared->setPlainText(QString(238, QLatin1Char('x')));
+  QTextCursor cursor = prepared->textCursor();
+  cursor.setPosition(10);
+  prepared->setTextCursor(cursor);
+  prepared->setFocus();
+  QTest::keyClicks(prepared, QStringLiteral("abcd"));
+  const QString text = prepared->toPlainText();
+  EXPECT_EQ(text.size(), 240);
+  EXPECT_EQ(text.mid(10, 3), QStringLiteral("abx")) << "the keys beyond the limit are refused";
+  EXPECT_EQ(prepared->textCursor().position(), 12);
 }
 
 TEST_F(PreferencesDialogTest, LongStoredTextsAreShownWhole) {
