@@ -1,4 +1,9 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +18,7 @@
 #include "gui/calculators/FormulaDialog.h"
 #include "gui/preferences/PreferencesDialog.h"
 #include "gui/shell/CompanyLogoDialog.h"
+#include "gui/shell/DesktopServices.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/ProjectTypeDialog.h"
 #include "model/FeatureSwitches.h"
@@ -326,6 +332,22 @@ TEST_F(FormulaDialogTest, FieldsTakeOnlyNumbers) {
   EXPECT_EQ(f->text(), "12.5");
   QTest::keyClicks(f, QStringLiteral("6789"));
   EXPECT_EQ(f->text(), "12.567") << "six characters at most are typed";
+}
+
+// The offscreen platform has no program for web pages, as a desktop without a
+// browser: help then says so instead of doing nothing.
+TEST(Help, SaysWhenAPageCannotBeShown) {
+  QTemporaryDir program;
+  ASSERT_TRUE(QDir(program.path()).mkpath(QStringLiteral("help")));
+  QFile page(program.filePath(QStringLiteral("help/FORMULAS.htm")));
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.close();
+  korvane::testing::FakeMessageSink messages;
+  GetHelp(QStringLiteral("FORMULAS"), program.path(), messages);
+  GetHelp(QStringLiteral("NEW_PROJECT"), program.path(), messages);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_THAT(messages.shown[0].text, ::testing::HasSubstr("\"FORMULAS.htm\" could not be shown"));
+  EXPECT_THAT(messages.shown[1].text, ::testing::HasSubstr("\"NEW_PROJECT.htm\" is not installed"));
 }
 
 }  // namespace

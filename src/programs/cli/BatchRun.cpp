@@ -16,11 +16,8 @@
 #include "projectfile/ProjectFileReader.h"
 #include "projectfile/ProjectFileWriter.h"
 #include "session/EstimatorSession.h"
+#include "shell/RunState.h"
 #include "text/NumberText.h"
-
-#ifndef KORVANE_VERSION
-#define KORVANE_VERSION "0.0.0"
-#endif
 
 namespace korvane::cli {
 
@@ -359,7 +356,7 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& args,
       return options;
     }
     if (a == "--version") {
-      std::cout << "korvane-ese-cli " << KORVANE_VERSION << '\n';
+      std::cout << "korvane-ese-cli " << shell::kProgramVersion << '\n';
       done = true;
       return options;
     }
