@@ -223,8 +223,14 @@ TEST_F(PreferencesTest, CancelUndoesEveryDialogAction) {
   session.procedures.Save_Opt();
   const auto storeBefore = store.values;
   const auto valuesBefore = values;
-  const std::vector<double> curvesBefore = {project.Get_Curve(1, 1, 5), project.Get_Curve(1, 4, 6),
-                                            project.Get_Curve(1, 5, 6), project.Get_Curve(2, 6, 3)};
+  // Curves compared as the catalogue keeps them (single floats).
+  const auto someCurvePoints = [&] {
+    return std::vector<float>{static_cast<float>(project.Get_Curve(1, 1, 5)),
+                              static_cast<float>(project.Get_Curve(1, 4, 6)),
+                              static_cast<float>(project.Get_Curve(1, 5, 6)),
+                              static_cast<float>(project.Get_Curve(2, 6, 3))};
+  };
+  const std::vector<float> curvesBefore = someCurvePoints();
   auto& procedures = session.procedures;
   const std::pair<const char*, std::function<void()>> actions[] = {
       {"typed factors",
@@ -246,17 +252,20 @@ TEST_F(PreferencesTest, CancelUndoesEveryDialogAction) {
       {"units", [&] { procedures.Convert_Factor_Fields(true); }},
       {"currency", [&] { controls.currencyButton = 2; }},
   };
-  for (const auto& [name, action] : actions) {
+  // "Program Setup" reloads the store before every showing.
+  const auto showDialog = [&] {
+    procedures.Load_OPT();
     procedures.Show_Dialog();
+  };
+  for (const auto& [name, action] : actions) {
+    showDialog();
     action();
     EXPECT_EQ(session.catalogue.Get_Prm_Value(model::kPrmCo2Coal), 0.705f) << name;
     EXPECT_EQ(values.customTitles, valuesBefore.customTitles) << name;
     EXPECT_EQ(values.customSelected, valuesBefore.customSelected) << name;
-    const std::vector<double> curves = {project.Get_Curve(1, 1, 5), project.Get_Curve(1, 4, 6),
-                                        project.Get_Curve(1, 5, 6), project.Get_Curve(2, 6, 3)};
-    EXPECT_EQ(curves, curvesBefore) << name;
+    EXPECT_EQ(someCurvePoints(), curvesBefore) << name;
 
-    procedures.Show_Dialog();
+    showDialog();
     EXPECT_FALSE(procedures.Save_Opt()) << name;
     EXPECT_EQ(store.values, storeBefore) << name;
     EXPECT_EQ(project.Co2Source(), 0) << name;
@@ -272,6 +281,10 @@ TEST_F(PreferencesTest, CurvesAndTitlesMarkTheProjectModified) {
   controls.field("IvE50").setText("0.33");
   EXPECT_TRUE(session.procedures.Save_Opt());
   EXPECT_EQ(project.Get_Curve(1, 3, 6), 0.33);
+  // Reloaded through the catalogue (single floats) and confirmed unchanged.
+  session.procedures.Load_OPT();
+  session.procedures.Show_Dialog();
+  EXPECT_FALSE(session.procedures.Save_Opt());
   controls.customTitles[0] = "Bypass";
   EXPECT_TRUE(session.procedures.Save_Opt());
   // An empty or unreadable curve field keeps the point and its stored value.

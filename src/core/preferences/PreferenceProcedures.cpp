@@ -71,13 +71,16 @@ std::optional<double> PreferenceProcedures::factorValue(size_t index) {
   return text::parseLocalNumber(typed, format_.decimalSeparator, format_.thousandsSeparator);
 }
 
-std::vector<double> PreferenceProcedures::curvePoints() const {
-  std::vector<double> points;
+std::vector<float> PreferenceProcedures::curvePoints() const {
+  // As single floats, the precision the catalogue keeps them in: a curve that
+  // went through the catalogue and back has not changed.
+  std::vector<float> points;
   for (int type : kStoreOrder) {
     const auto settings = model::Get_Efficiency_Settings(type, catalogue_);
     if (!settings) continue;
     for (int point = 1; point <= model::kPointCount; ++point) {
-      points.push_back(project_.Get_Curve(settings->SourceApplication, settings->Slot, point));
+      points.push_back(static_cast<float>(
+          project_.Get_Curve(settings->SourceApplication, settings->Slot, point)));
     }
   }
   return points;
@@ -253,7 +256,7 @@ bool PreferenceProcedures::Save_Opt() {
                                                project_.Co2Gas(), project_.Co2Oil()};
   const std::string storedCurrency = store_.readText(kProgram, "CC", "");
   const std::string storedDescription = store_.readText(kCarbon, "CFPDES", "");
-  const std::vector<double> curvesBefore = curvePoints();
+  const std::vector<float> curvesBefore = curvePoints();
   const std::array<std::string, 2> titlesBefore = values_.customTitles;
 
   for (int type : kStoreOrder) curves_.Store_Efficiency(type, model::CurveOrigin::DialogTexts);
@@ -373,16 +376,10 @@ void PreferenceProcedures::Show_Dialog() {
   }
   controls_.customTitles = values_.customTitles;
   controls_.customSelected = values_.customSelected;
-  // What a cancelled showing left in the controls goes back to memory's.
+  // What a cancelled showing left in the controls goes back to memory's (the
+  // currency comes from the store through Load_OPT, or from an opened file).
   controls_.powerKw = project_.PowerInKw() != 0;
   controls_.metricUnits = values_.metricUnits;
-  controls_.currencyButton =
-      values_.currencyMode >= 0 && values_.currencyMode <= 3 ? values_.currencyMode : 0;
-  const std::string storedCurrency = store_.readText(kProgram, "CC", values_.customCurrency);
-  controls_.customCurrency =
-      text::utf8Prefix(storedCurrency, kCustomCurrencyLength) == values_.customCurrency
-          ? storedCurrency
-          : values_.customCurrency;
   const int source = project_.Co2Source();
   controls_.fuelButton = source >= 1 && source <= 3 ? source : 0;
   controls_.fuelDescription = values_.co2Description;

@@ -107,7 +107,7 @@ class PreferenceProcedures {
   // The unrounded value while the field shows what was written there, else
   // the typed number.
   std::optional<double> factorValue(size_t index);
-  std::vector<double> curvePoints() const;
+  std::vector<float> curvePoints() const;
 
   SettingsStore& store_;
   PreferenceValues& values_;
