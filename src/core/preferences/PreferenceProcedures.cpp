@@ -35,6 +35,8 @@ constexpr std::array<FactorValue, 4> kFactors = {{
 
 constexpr std::array<int, 6> kStoreOrder = {0, 1, 2, 4, 5, 6};
 
+constexpr double kKgPerLb = 0.454;
+
 }  // namespace
 
 std::string IncentiveUnitItemText(const PreferenceValues& values, int item, bool powerInKw) {
@@ -391,11 +393,8 @@ bool PreferenceProcedures::Check_Factor_Field(const std::string& name, bool& cla
   if (field.text().empty()) return false;
   size_t index = 0;
   while (index < kFactors.size() && kFactors[index].field != name) ++index;
-  double value = index < kFactors.size()
-                     ? factorValue(index).value_or(0)
-                     : text::parseLocalNumber(field.text(), format_.decimalSeparator,
-                                              format_.thousandsSeparator)
-                           .value_or(0);
+  if (index == kFactors.size()) return false;
+  double value = factorValue(index).value_or(0);
   const int parameter = field.tag();
   const double low = catalogue_.Get_Prm_Minimum(parameter);
   const double high = catalogue_.Get_Prm_Maximum(parameter);
@@ -406,16 +405,8 @@ bool PreferenceProcedures::Check_Factor_Field(const std::string& name, bool& cla
     value = low;
     clamped = true;
   }
-  if (index < kFactors.size()) {
-    showFactor(index, value);
-  } else {
-    field.setText(text::formatLocalFixed(value, 3, format_.decimalSeparator));
-  }
+  showFactor(index, value);
   return true;
-}
-
-namespace {
-constexpr double kKgPerLb = 0.454;
 }
 
 void PreferenceProcedures::Convert_Factor_Fields(bool metric) {
