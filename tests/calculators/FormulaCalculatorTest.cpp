@@ -252,6 +252,12 @@ TEST(FormulaCalculator, FieldsUseTheUsersSeparators) {
   calc.Set_Text("F1", "1.234,5");
   EXPECT_EQ(calc.Value("F1"), 1234.5);
   EXPECT_EQ(calc.Field_Text("F1"), "1.234,50");
+  // Results keep "." as decimal point, so they must not group with it too.
+  FakeMessageSink messages;
+  calc.Set_Text("FREQ", "60");
+  calc.Set_Text("POLES", "4");
+  calc.Compute(Calculator::SynchronousSpeed, messages);
+  EXPECT_EQ(calc.Result("SPD"), "1,800.00 RPM");
   EXPECT_EQ(calc.Page_Titles()[0], "Power (kW)");
   EXPECT_EQ(calc.Three_Phase_Enabled_Fields(), (std::vector<std::string>{"HP5", "PF5", "EFF5"}));
   calc.Set_Three_Phase_Selection(5);

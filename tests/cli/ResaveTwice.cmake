@@ -1,5 +1,6 @@
 # Resaving what was read changes nothing: IN -> A -> B gives A == B but for
 # the DATE line.
+include(${CMAKE_CURRENT_LIST_DIR}/SkipWithoutSamples.cmake)
 foreach(step IN ITEMS "${IN};${DIR}/a.ESEProj" "${DIR}/a.ESEProj;${DIR}/b.ESEProj")
   list(GET step 0 from)
   list(GET step 1 to)

@@ -1,7 +1,9 @@
 # Runs the batch tool and checks its exit code and output.
 #   -DCLI=path -DARGS=a|b|c -DRC=expected exit code
 #   [-DSTDOUT_REGEX=...] [-DSTDERR_LAST=exact last line of standard error]
+#   [-DSAMPLES=folder the arguments need; the test is skipped without it]
 string(REPLACE "|" ";" ARGS "${ARGS}")
+include(${CMAKE_CURRENT_LIST_DIR}/SkipWithoutSamples.cmake)
 execute_process(COMMAND ${CLI} ${ARGS} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL RC)
   message(FATAL_ERROR "exit code ${rc}, expected ${RC}\nstdout:\n${out}\nstderr:\n${err}")

@@ -73,6 +73,8 @@ TEST_F(CurvesTest, SavingTheDialogMovesCurvesIntoTheStoreAndTheProject) {
   type("C1E50", "0.5");
   type("DE90", "1,000");  // thousands separator
   type("DE80", "oops");
+  type("DE70", "");
+  store.writeText("EFF", "DE80", "0.5725");
   for (int t : {0, 1, 2, 4, 5, 6}) curves.Store_Efficiency(t, CurveOrigin::DialogTexts);
   for (int t : {0, 1, 2, 4, 5, 6}) curves.Apply_Efficiency(t, CurveSource::Dialog);
 
@@ -85,8 +87,27 @@ TEST_F(CurvesTest, SavingTheDialogMovesCurvesIntoTheStoreAndTheProject) {
   EXPECT_EQ(project.Get_Curve(3, 5, 6), 0);
   EXPECT_EQ(project.Get_Curve(1, 4, 2), 1000) << "read as 1000";
   EXPECT_EQ(project.Get_Curve(1, 4, 3), 0.5725) << "an unreadable text keeps the point";
-  EXPECT_EQ(store.readText("EFF", "VFDE10", ""), "95");
-  EXPECT_EQ(store.readText("EFF", "C1E50", ""), "0.5");
+  // Stored in "." form with the parameter's decimals; an empty or unreadable
+  // field leaves the stored value alone.
+  EXPECT_EQ(store.readText("EFF", "VFDE10", ""), "95.0");
+  EXPECT_EQ(store.readText("EFF", "C1E50", ""), "0.5000");
+  EXPECT_EQ(store.readText("EFF", "DE90", ""), "1000.0000");
+  EXPECT_EQ(store.readText("EFF", "DE80", ""), "0.5725");
+  EXPECT_EQ(store.readText("EFF", "DE70", "<missing>"), "<missing>");
+}
+
+TEST_F(CurvesTest, DialogFieldsUseTheUsersDecimalSeparator) {
+  curves.Set_Separators(",", ".");
+  for (int type : kCurveTreatmentOrder) curves.Apply_Efficiency(type, CurveSource::Show);
+  EXPECT_EQ(field("DE50"), "0,1767");
+  EXPECT_EQ(field("VfdE100"), "97,0");
+  // Read back as shown: never multiplied by the thousands separator.
+  for (int t : {0, 1, 2, 4, 5, 6}) curves.Store_Efficiency(t, CurveOrigin::DialogTexts);
+  for (int t : {0, 1, 2, 4, 5, 6}) curves.Apply_Efficiency(t, CurveSource::Dialog);
+  EXPECT_EQ(project.Get_Curve(1, 4, 6), 0.1767);
+  EXPECT_EQ(project.Get_Curve(1, 1, 1), 97);
+  EXPECT_EQ(store.readText("EFF", "DE50", ""), "0.1767");
+  EXPECT_EQ(store.readText("EFF", "VFDE100", ""), "97.0");
 }
 
 TEST_F(CurvesTest, StoredCurvesAreReadAndRepaired) {

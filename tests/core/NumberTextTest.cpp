@@ -77,5 +77,21 @@ TEST(NumberText, GroupsUpToTheBillionsOnly) {
   EXPECT_EQ(groupThousands("0.705", ","), "0.705");
 }
 
+TEST(NumberText, ResultNumbersNeverGroupWithTheirDecimalPoint) {
+  struct Case {
+    const char* localeSeparator;
+    const char* text;
+  };
+  const Case cases[] = {{",", "26,276.50"},
+                        {".", "26,276.50"},
+                        {"", "26,276.50"},
+                        {" ", "26 276.50"},
+                        {"'", "26'276.50"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(formatResultNumber(26276.5, 2, c.localeSeparator), c.text)
+        << '"' << c.localeSeparator << '"';
+  }
+}
+
 }  // namespace
 }  // namespace korvane::text

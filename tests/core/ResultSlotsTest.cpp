@@ -83,14 +83,14 @@ TEST_F(ResultSlotsTest, UnitsFollowThePreferences) {
   display.metricUnits = true;
   display.weightLabel = "Kg";
   display.currencySymbol = "€";
-  display.thousandsSeparator = ".";
+  display.thousandsSeparator = ".";  // German grouping: not with the decimal point
   project.Set_Co2Coal(0.320);
   project.Set_PowerInKw(1);
   write();
   EXPECT_EQ(slots.Text(13), "100 MWh");
   EXPECT_EQ(slots.Text(14), "30 MWh");
   EXPECT_EQ(slots.Text(7), "32.02 Ton(s)");
-  EXPECT_EQ(slots.Text(5), "€ 3.000");
+  EXPECT_EQ(slots.Text(5), "€ 3,000");
   EXPECT_EQ(slots.Text(39), "14.9 kW");
   EXPECT_EQ(slots.Text(6), "0 kPa");
   EXPECT_EQ(slots.Text(80), "Weight Units: Metric");

@@ -1,8 +1,14 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -12,6 +18,7 @@
 #include "gui/calculators/FormulaDialog.h"
 #include "gui/preferences/PreferencesDialog.h"
 #include "gui/shell/CompanyLogoDialog.h"
+#include "gui/shell/DesktopServices.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/ProjectTypeDialog.h"
 #include "model/FeatureSwitches.h"
@@ -79,13 +86,49 @@ TEST_F(PreferencesDialogTest, FactorFieldsTakeDigitsOnlyAndAreClamped) {
   EXPECT_EQ(gas->text(), "0.419");
 }
 
-TEST_F(PreferencesDialogTest, CancelKeepsTheStoreButTheTypedFactors) {
+TEST_F(PreferencesDialogTest, CancelKeepsEverythingAsItWas) {
   dialog.Prepare_Show(PreferencesDialog::kCarbonPage, false);
   dialog.show();
   typeAndLeave(child<QLineEdit>(dialog, "CfpLbs1"), QStringLiteral("0.9"));
+  child<QRadioButton>(dialog, "Metric")->click();
+  child<QPushButton>(dialog, "ResetEfficiency")->click();
   child<QPushButton>(dialog, "Cancel")->click();
   EXPECT_EQ(store.readText("CARBONFP", "CBFPCONV1", ""), "0.705");
-  EXPECT_FLOAT_EQ(static_cast<float>(session.catalogue.Get_Prm_Value(model::kPrmCo2Coal)), 0.9f);
+  EXPECT_EQ(session.catalogue.Get_Prm_Value(model::kPrmCo2Coal), 0.705f);
+  EXPECT_EQ(values.weightLabel, "Lbs");
+
+  dialog.Prepare_Show(PreferencesDialog::kCarbonPage, false);
+  EXPECT_EQ(child<QLineEdit>(dialog, "CfpLbs1")->text(), "0.705");
+  EXPECT_TRUE(child<QRadioButton>(dialog, "English")->isChecked());
+}
+
+TEST_F(PreferencesDialogTest, PageButtonsStopAtTheEnds) {
+  dialog.Prepare_Show(PreferencesDialog::kPreferencesPage, false);
+  auto* back = child<QPushButton>(dialog, "GoBack");
+  auto* next = child<QPushButton>(dialog, "NextPage");
+  EXPECT_FALSE(back->isEnabled());
+  EXPECT_TRUE(next->isEnabled());
+  next->click();
+  EXPECT_TRUE(back->isEnabled());
+  dialog.Prepare_Show(PreferencesDialog::kReportPage, false);
+  EXPECT_FALSE(next->isEnabled());
+  EXPECT_TRUE(back->isEnabled());
+}
+
+TEST_F(PreferencesDialogTest, ReportTextsRefuseTypingBeyondTheirLength) {
+  dialog.Prepare_Show(PreferencesDialog::kReportPage, false);
+  dialog.show();
+  auto* prepared = child<QPlainTextEdit>(dialog, "PreparedBy");
+  prepared->setPlainText(QString(238, QLatin1Char('x')));
+  QTextCursor cursor = prepared->textCursor();
+  cursor.setPosition(10);
+  prepared->setTextCursor(cursor);
+  prepared->setFocus();
+  QTest::keyClicks(prepared, QStringLiteral("abcd"));
+  const QString text = prepared->toPlainText();
+  EXPECT_EQ(text.size(), 240);
+  EXPECT_EQ(text.mid(10, 3), QStringLiteral("abx")) << "the keys beyond the limit are refused";
+  EXPECT_EQ(prepared->textCursor().position(), 12);
 }
 
 TEST_F(PreferencesDialogTest, LongStoredTextsAreShownWhole) {
@@ -289,6 +332,22 @@ TEST_F(FormulaDialogTest, FieldsTakeOnlyNumbers) {
   EXPECT_EQ(f->text(), "12.5");
   QTest::keyClicks(f, QStringLiteral("6789"));
   EXPECT_EQ(f->text(), "12.567") << "six characters at most are typed";
+}
+
+// The offscreen platform has no program for web pages, as a desktop without a
+// browser: help then says so instead of doing nothing.
+TEST(Help, SaysWhenAPageCannotBeShown) {
+  QTemporaryDir program;
+  ASSERT_TRUE(QDir(program.path()).mkpath(QStringLiteral("help")));
+  QFile page(program.filePath(QStringLiteral("help/FORMULAS.htm")));
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.close();
+  korvane::testing::FakeMessageSink messages;
+  GetHelp(QStringLiteral("FORMULAS"), program.path(), messages);
+  GetHelp(QStringLiteral("NEW_PROJECT"), program.path(), messages);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_THAT(messages.shown[0].text, ::testing::HasSubstr("\"FORMULAS.htm\" could not be shown"));
+  EXPECT_THAT(messages.shown[1].text, ::testing::HasSubstr("\"NEW_PROJECT.htm\" is not installed"));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "SessionFixture.h"
 
 namespace korvane::preferences {
@@ -159,16 +161,12 @@ TEST_F(PreferencesTest, DialogConvertsChecksAndResetsTheFactorFields) {
   EXPECT_EQ(coal.text(), "0.705");
   session.procedures.Convert_Factor_Fields(true);
   EXPECT_EQ(coal.text(), "0.320");
-  EXPECT_EQ(values.weightLabel, "Kg");
+  EXPECT_EQ(session.procedures.Factor_Fields_Weight_Label(), "Kg");
+  EXPECT_EQ(values.weightLabel, "Lbs") << "the unit waits for Ok";
   session.procedures.Convert_Factor_Fields(true);
   EXPECT_EQ(coal.text(), "0.320") << "converted once only";
   session.procedures.Convert_Factor_Fields(false);
   EXPECT_EQ(coal.text(), "0.705");
-
-  session.procedures.Convert_Factor_Fields(true);
-  session.procedures.Reset_Carbon_Footprint();
-  EXPECT_EQ(coal.text(), "0.705") << "the factory value whatever unit is shown";
-  EXPECT_EQ(controls.field("CfpLbs").text(), "1.000");
 
   bool clamped = false;
   controls.field("CfpLbs2").setText("2.5");
@@ -177,12 +175,142 @@ TEST_F(PreferencesTest, DialogConvertsChecksAndResetsTheFactorFields) {
   EXPECT_EQ(controls.field("CfpLbs2").text(), "2.000");
   controls.field("CfpLbs2").setText("");
   EXPECT_FALSE(session.procedures.Check_Factor_Field("CfpLbs2", clamped));
+}
 
-  // Leaving the dialog stores the typed factors in memory, never in the store.
-  coal.setText("0.9");
-  session.procedures.Store_Factor_Fields();
-  EXPECT_FLOAT_EQ(static_cast<float>(session.catalogue.Get_Prm_Value(model::kPrmCo2Coal)), 0.9f);
-  EXPECT_EQ(stored("CARBONFP", "CBFPCONV1"), "0.705");
+TEST_F(PreferencesTest, UnitsThereAndBackGiveTheOriginalFactors) {
+  start();
+  session.procedures.Show_Dialog();
+  const std::pair<const char*, const char*> factors[] = {
+      {"CfpLbs", "1.000"}, {"CfpLbs1", "0.705"}, {"CfpLbs2", "0.419"}, {"CfpLbs3", "0.550"}};
+  for (int round = 0; round < 3; ++round) {
+    session.procedures.Convert_Factor_Fields(true);
+    // Leaving a field unchanged must not round what it stands for.
+    bool clamped = false;
+    session.procedures.Check_Factor_Field("CfpLbs3", clamped);
+    session.procedures.Convert_Factor_Fields(false);
+  }
+  for (auto [field, text] : factors) EXPECT_EQ(controls.field(field).text(), text) << field;
+  // A typed factor converts from what was typed.
+  controls.field("CfpLbs3").setText("0.6");
+  session.procedures.Convert_Factor_Fields(true);
+  EXPECT_EQ(controls.field("CfpLbs3").text(), "0.272");
+}
+
+TEST_F(PreferencesTest, CarbonResetGivesTheFactoryFactorsInTheUnitShown) {
+  start();
+  session.procedures.Show_Dialog();
+  controls.field("CfpLbs1").setText("1.500");
+  session.procedures.Convert_Factor_Fields(true);
+  session.procedures.Reset_Carbon_Footprint();
+  EXPECT_EQ(controls.field("CfpLbs1").text(), "0.320");
+  EXPECT_EQ(controls.field("CfpLbs").text(), "0.454");
+  controls.metricUnits = true;
+  session.procedures.Save_Opt();
+  EXPECT_EQ(project.Co2Coal(), 0.32);
+  EXPECT_EQ(stored("CARBONFP", "CBFPCONV1"), "0.320");
+  session.procedures.Show_Dialog();
+  session.procedures.Reset_Carbon_Footprint();
+  EXPECT_EQ(controls.field("CfpLbs1").text(), "0.320") << "metric is now the unit shown";
+}
+
+// Whatever the user did in the dialog, Cancel (no Save_Opt) leaves memory as
+// it was, and the next showing and an Ok on it write back what was there.
+TEST_F(PreferencesTest, CancelUndoesEveryDialogAction) {
+  start();
+  controls.customTitles = {"Bypass", "Vortex"};
+  controls.customSelected = {true, false};
+  controls.field("C1E50").setText("0.4");
+  session.procedures.Save_Opt();
+  const auto storeBefore = store.values;
+  const auto valuesBefore = values;
+  // Curves compared as the catalogue keeps them (single floats).
+  const auto someCurvePoints = [&] {
+    return std::vector<float>{static_cast<float>(project.Get_Curve(1, 1, 5)),
+                              static_cast<float>(project.Get_Curve(1, 4, 6)),
+                              static_cast<float>(project.Get_Curve(1, 5, 6)),
+                              static_cast<float>(project.Get_Curve(2, 6, 3))};
+  };
+  const std::vector<float> curvesBefore = someCurvePoints();
+  auto& procedures = session.procedures;
+  const std::pair<const char*, std::function<void()>> actions[] = {
+      {"typed factors",
+       [&] {
+         controls.field("CfpLbs1").setText("1.500");
+         bool clamped = false;
+         procedures.Check_Factor_Field("CfpLbs1", clamped);
+       }},
+      {"efficiency reset", [&] { procedures.Reset_Efficiency(); }},
+      {"custom reset", [&] { procedures.Reset_Custom_Efficiency(); }},
+      {"carbon reset", [&] { procedures.Reset_Carbon_Footprint(); }},
+      {"typed curves", [&] { controls.field("DE50").setText("0.9"); }},
+      {"typed titles", [&] { controls.customTitles[1] = "Other"; }},
+      {"fuel",
+       [&] {
+         controls.fuelButton = 3;
+         controls.fuelDescription = "Peat";
+       }},
+      {"units", [&] { procedures.Convert_Factor_Fields(true); }},
+      {"currency", [&] { controls.currencyButton = 2; }},
+  };
+  // "Program Setup" reloads the store before every showing.
+  const auto showDialog = [&] {
+    procedures.Load_OPT();
+    procedures.Show_Dialog();
+  };
+  for (const auto& [name, action] : actions) {
+    showDialog();
+    action();
+    EXPECT_EQ(session.catalogue.Get_Prm_Value(model::kPrmCo2Coal), 0.705f) << name;
+    EXPECT_EQ(values.customTitles, valuesBefore.customTitles) << name;
+    EXPECT_EQ(values.customSelected, valuesBefore.customSelected) << name;
+    EXPECT_EQ(someCurvePoints(), curvesBefore) << name;
+
+    showDialog();
+    EXPECT_FALSE(procedures.Save_Opt()) << name;
+    EXPECT_EQ(store.values, storeBefore) << name;
+    EXPECT_EQ(project.Co2Source(), 0) << name;
+    EXPECT_EQ(values.co2Description, "") << name;
+    EXPECT_EQ(values.currencySymbol, "$") << name;
+  }
+}
+
+TEST_F(PreferencesTest, CurvesAndTitlesMarkTheProjectModified) {
+  start();
+  session.procedures.Show_Dialog();
+  EXPECT_FALSE(session.procedures.Save_Opt());
+  controls.field("IvE50").setText("0.33");
+  EXPECT_TRUE(session.procedures.Save_Opt());
+  EXPECT_EQ(project.Get_Curve(1, 3, 6), 0.33);
+  // Reloaded through the catalogue (single floats) and confirmed unchanged.
+  session.procedures.Load_OPT();
+  session.procedures.Show_Dialog();
+  EXPECT_FALSE(session.procedures.Save_Opt());
+  controls.customTitles[0] = "Bypass";
+  EXPECT_TRUE(session.procedures.Save_Opt());
+  // An empty or unreadable curve field keeps the point and its stored value.
+  controls.field("IvE50").setText("");
+  controls.field("DE50").setText("1..2");
+  EXPECT_FALSE(session.procedures.Save_Opt());
+  EXPECT_EQ(project.Get_Curve(1, 3, 6), 0.33);
+  EXPECT_EQ(stored("EFF", "IVE50"), "0.3300");
+  EXPECT_EQ(stored("EFF", "DE50"), "0.1767");
+}
+
+TEST_F(PreferencesTest, GermanStartsLeaveTheCurvesAsTheyAre) {
+  korvane::testing::FakeMessageSink quiet;
+  MemorySettingsStore settings;
+  for (int run = 0; run < 3; ++run) {
+    EstimatorSession german(quiet, alert, exit, settings, NumberFormat{",", "."});
+    ASSERT_TRUE(german.Start());
+    EXPECT_EQ(german.controls.field("DE50").text(), "0,1767");
+    EXPECT_EQ(german.model.project.Get_Curve(1, 4, 6), 0.1767) << run;
+    EXPECT_EQ(german.model.project.Get_Curve(1, 1, 1), 97) << run;
+    german.procedures.Show_Dialog();
+    german.procedures.Save_Opt();
+    EXPECT_EQ(german.model.project.Get_Curve(1, 4, 6), 0.1767) << run;
+    EXPECT_EQ(settings.readText("EFF", "DE50", ""), "0.1767");
+    EXPECT_EQ(settings.readText("EFF", "VFDE10", ""), "97.0");
+  }
 }
 
 TEST_F(PreferencesTest, DialogCurveButtons) {
@@ -194,16 +322,22 @@ TEST_F(PreferencesTest, DialogCurveButtons) {
   EXPECT_EQ(project.Get_Curve(2, 1, 10), 95);
 
   session.procedures.Reset_Efficiency();
-  EXPECT_EQ(project.Get_Curve(2, 1, 10), 97) << "a reset acts at once in memory";
   EXPECT_EQ(controls.field("VfdE10").text(), "97.0");
-  EXPECT_EQ(stored("EFF", "VFDE10"), "95") << "the store waits for Ok";
+  EXPECT_EQ(project.Get_Curve(2, 1, 10), 95) << "a reset waits for Ok";
+  EXPECT_TRUE(session.procedures.Save_Opt());
+  EXPECT_EQ(project.Get_Curve(2, 1, 10), 97);
+  EXPECT_EQ(stored("EFF", "VFDE10"), "97.0");
 
   controls.customTitles = {"Mine", "Yours"};
   controls.customSelected = {true, true};
   session.procedures.Save_Opt();
   session.procedures.Reset_Custom_Efficiency();
-  EXPECT_EQ(values.customTitles[0], "Custom 1");
+  EXPECT_EQ(controls.customTitles[0], "Custom 1");
   EXPECT_FALSE(controls.customSelected[1]);
+  EXPECT_EQ(values.customTitles[0], "Mine");
+  session.procedures.Save_Opt();
+  EXPECT_EQ(values.customTitles[0], "Custom 1");
+  EXPECT_FALSE(values.customSelected[0]);
 }
 
 TEST_F(PreferencesTest, CommaLocaleRangeCheck) {

@@ -6,13 +6,10 @@
 
 #include "../core/ReferenceSystem.h"
 #include "Fakes.h"
+#include "Samples.h"
 #include "model/ParameterCatalogue.h"
 #include "projectfile/ProjectFileWriter.h"
 #include "text/Cp1252.h"
-
-#ifndef KORVANE_SAMPLES_DIR
-#error "KORVANE_SAMPLES_DIR names the folder of the independently written sample projects"
-#endif
 
 namespace korvane::projectfile {
 namespace {
@@ -81,6 +78,7 @@ class WriterTest : public ::testing::Test {
 };
 
 TEST_F(WriterTest, WritesTheReferenceProjectByteForByte) {
+  KORVANE_SKIP_WITHOUT_SAMPLES();
   addFan();
   const fs::path dir = fs::temp_directory_path() / "korvane-writer-test";
   fs::remove_all(dir);
@@ -88,7 +86,7 @@ TEST_F(WriterTest, WritesTheReferenceProjectByteForByte) {
   const fs::path file = dir / "reference.ESEProj";
   ASSERT_TRUE(WriteProjectFile(file, sources(), messages));
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(readBytes(file), readBytes(fs::path(KORVANE_SAMPLES_DIR) / "reference-fan.ESEProj"));
+  EXPECT_EQ(readBytes(file), readBytes(korvane::testing::kSamplesDir / "reference-fan.ESEProj"));
 
   // Saving again replaces the file and leaves nothing else behind.
   header.projectName = "Second save";

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Samples.h"
 #include "SessionFixture.h"
 #include "model/FeatureSwitches.h"
 #include "model/FeatureSwitchesForTests.h"
@@ -216,6 +217,7 @@ TEST_F(LifecycleTest, TheSavePromptDecides) {
 }
 
 TEST_F(LifecycleTest, OpeningProjects) {
+  KORVANE_SKIP_WITHOUT_SAMPLES();
   ui.openAnswer.reset();
   state.ProjectActive = true;
   lifecycle.Open_Project();
@@ -223,7 +225,7 @@ TEST_F(LifecycleTest, OpeningProjects) {
   EXPECT_EQ(ui.openTitle, "Open KORVANE Energy Savings Estimator File");
   EXPECT_EQ(ui.openFilter, "Energy Files (*.ESEProj)");
 
-  ui.openAnswer = (fs::path(KORVANE_SAMPLES_DIR) / "plant-4-systems.ESEProj").string();
+  ui.openAnswer = (korvane::testing::kSamplesDir / "plant-4-systems.ESEProj").string();
   lifecycle.Open_Project();
   EXPECT_TRUE(state.ProjectActive);
   EXPECT_EQ(state.ProjectType, 1);

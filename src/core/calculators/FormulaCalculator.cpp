@@ -213,8 +213,7 @@ std::vector<std::string> FormulaCalculator::Three_Phase_Enabled_Fields() const {
 }
 
 std::string FormulaCalculator::formatResult(double value, std::string_view unit) const {
-  return text::groupThousands(text::formatFixed(value, 2), format_.thousandsSeparator) +
-         std::string(unit);
+  return text::formatResultNumber(value, 2, format_.thousandsSeparator) + std::string(unit);
 }
 
 void FormulaCalculator::setResult(Calculator calculator, const std::string& text) {

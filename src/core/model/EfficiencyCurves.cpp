@@ -143,6 +143,24 @@ std::optional<double> EfficiencyCurves::Parse_Dialog_Number(std::string_view tex
   return text::parseLocalNumber(text, decimalSeparator_, thousandsSeparator_);
 }
 
+std::string EfficiencyCurves::dialogText(int parameter, double value) const {
+  std::string shown = catalogue_.Format_Prm(parameter, value);
+  const auto point = shown.find('.');
+  if (point != std::string::npos) shown.replace(point, 1, decimalSeparator_);
+  return shown;
+}
+
+void EfficiencyCurves::Show_Factory_Efficiency(int type) {
+  const auto settings = Get_Efficiency_Settings(type, catalogue_);
+  if (!settings) return;
+  for (int point = 1; point <= kPointCount; ++point) {
+    const auto k = static_cast<size_t>(point - 1);
+    BoundInput* field = edit(type, point);
+    const auto value = text::parseNumber(settings->DefaultTexts[k]);
+    if (field && value) field->setText(dialogText(settings->PointParameters[k], *value));
+  }
+}
+
 void EfficiencyCurves::Apply_Efficiency(int type, CurveSource source) {
   const auto settings = Get_Efficiency_Settings(type, catalogue_);
   if (!settings) return;
@@ -159,7 +177,7 @@ void EfficiencyCurves::Apply_Efficiency(int type, CurveSource source) {
         break;
       case CurveSource::Show:
         if (BoundInput* field = edit(type, point)) {
-          field->setText(catalogue_.Format_Prm(
+          field->setText(dialogText(
               parameter, project_.Get_Curve(settings->SourceApplication, settings->Slot, point)));
         }
         continue;
@@ -191,11 +209,14 @@ void EfficiencyCurves::Store_Efficiency(int type, CurveOrigin from) {
   for (int point = 1; point <= kPointCount; ++point) {
     const auto k = static_cast<size_t>(point - 1);
     const std::string name = Curve_Value_Name(settings->ValueBaseName, point);
+    const int parameter = settings->PointParameters[k];
     if (from == CurveOrigin::DialogTexts) {
-      if (BoundInput* field = edit(type, point))
-        store_.writeText(kCurveSection, name, field->text());
+      // Stored in "." form whatever the user's locale; an empty or unreadable
+      // field keeps the value stored before.
+      BoundInput* field = edit(type, point);
+      const auto value = field ? Parse_Dialog_Number(field->text()) : std::nullopt;
+      if (value) store_.writeText(kCurveSection, name, catalogue_.Format_Prm(parameter, *value));
     } else {
-      const int parameter = settings->PointParameters[k];
       store_.writeText(kCurveSection, name,
                        catalogue_.Format_Prm(parameter, catalogue_.Get_Prm_Value(parameter)));
     }

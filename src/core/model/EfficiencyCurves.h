@@ -89,9 +89,13 @@ class EfficiencyCurves {
 
   // Reads a number typed in the dialog with its separators.
   std::optional<double> Parse_Dialog_Number(std::string_view text) const;
+  // The factory curve in the dialog's fields only; memory waits for Ok.
+  void Show_Factory_Efficiency(int type);
 
  private:
   BoundInput* edit(int type, int point) const;
+  // A value of a curve parameter as the dialog shows it.
+  std::string dialogText(int parameter, double value) const;
 
   ParameterCatalogue& catalogue_;
   TVexEnergyProjectAnalysis& project_;

@@ -102,7 +102,7 @@ std::string FormatPlain(double value) {
 }
 
 std::string FormatGrouped(double value, int decimals, std::string_view separator) {
-  return text::groupThousands(text::formatFixed(value, decimals), separator);
+  return text::formatResultNumber(value, decimals, separator);
 }
 
 void Reset_Result_Slots(ResultSlotSink& sink) {

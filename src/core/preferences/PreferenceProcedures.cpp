@@ -35,6 +35,8 @@ constexpr std::array<FactorValue, 4> kFactors = {{
 
 constexpr std::array<int, 6> kStoreOrder = {0, 1, 2, 4, 5, 6};
 
+constexpr double kKgPerLb = 0.454;
+
 }  // namespace
 
 std::string IncentiveUnitItemText(const PreferenceValues& values, int item, bool powerInKw) {
@@ -58,11 +60,37 @@ PreferenceProcedures::PreferenceProcedures(SettingsStore& store, PreferenceValue
   curves_.Set_Separators(format_.decimalSeparator, format_.thousandsSeparator);
 }
 
+void PreferenceProcedures::showFactor(size_t index, double value) {
+  ShownFactor& shown = shownFactors_[index];
+  shown.text = text::formatLocalFixed(value, 3, format_.decimalSeparator);
+  shown.value = value;
+  controls_.field(std::string(kFactors[index].field)).setText(shown.text);
+}
+
+std::optional<double> PreferenceProcedures::factorValue(size_t index) {
+  const std::string typed = controls_.field(std::string(kFactors[index].field)).text();
+  if (typed == shownFactors_[index].text) return shownFactors_[index].value;
+  return text::parseLocalNumber(typed, format_.decimalSeparator, format_.thousandsSeparator);
+}
+
+std::vector<float> PreferenceProcedures::curvePoints() const {
+  // As single floats, the precision the catalogue keeps them in: a curve that
+  // went through the catalogue and back has not changed.
+  std::vector<float> points;
+  for (int type : kStoreOrder) {
+    const auto settings = model::Get_Efficiency_Settings(type, catalogue_);
+    if (!settings) continue;
+    for (int point = 1; point <= model::kPointCount; ++point) {
+      points.push_back(static_cast<float>(
+          project_.Get_Curve(settings->SourceApplication, settings->Slot, point)));
+    }
+  }
+  return points;
+}
+
 void PreferenceProcedures::Show_Factor_Fields() {
-  for (const FactorValue& f : kFactors) {
-    controls_.field(std::string(f.field))
-        .setText(text::formatLocalFixed(catalogue_.Get_Prm_Value(f.parameter), 3,
-                                        format_.decimalSeparator));
+  for (size_t i = 0; i < kFactors.size(); ++i) {
+    showFactor(i, catalogue_.Get_Prm_Value(kFactors[i].parameter));
   }
 }
 
@@ -70,7 +98,7 @@ void PreferenceProcedures::Store_Factor_Fields() {
   for (const FactorValue& f : kFactors) {
     const auto value = text::parseLocalNumber(controls_.field(std::string(f.field)).text(),
                                               format_.decimalSeparator, format_.thousandsSeparator);
-    catalogue_.Set_Prm_Value(f.parameter, value.value_or(0));
+    if (value) catalogue_.Set_Prm_Value(f.parameter, *value);
   }
 }
 
@@ -191,7 +219,6 @@ void PreferenceProcedures::Load_OPT2() {
   }
   Show_Project_Factors();
   Save_Opt();
-  Store_Factor_Fields();
 }
 
 void PreferenceProcedures::Load_OPT() {
@@ -231,6 +258,8 @@ bool PreferenceProcedures::Save_Opt() {
                                                project_.Co2Gas(), project_.Co2Oil()};
   const std::string storedCurrency = store_.readText(kProgram, "CC", "");
   const std::string storedDescription = store_.readText(kCarbon, "CFPDES", "");
+  const std::vector<float> curvesBefore = curvePoints();
+  const std::array<std::string, 2> titlesBefore = values_.customTitles;
 
   for (int type : kStoreOrder) curves_.Store_Efficiency(type, model::CurveOrigin::DialogTexts);
   for (int type : kStoreOrder) curves_.Apply_Efficiency(type, model::CurveSource::Dialog);
@@ -318,9 +347,12 @@ bool PreferenceProcedures::Save_Opt() {
   if (typed[3]) project_.Set_Co2Oil(*typed[3]);
   if (typed[0]) project_.Set_Co2User(*typed[0]);
 
+  Store_Factor_Fields();
+
   const std::array<double, 4> factorsAfter = {project_.Co2User(), project_.Co2Coal(),
                                               project_.Co2Gas(), project_.Co2Oil()};
-  return values_.currencySymbol != symbolBefore || (project_.PowerInKw() != 0) != kwBefore ||
+  return curvePoints() != curvesBefore || values_.customTitles != titlesBefore ||
+         values_.currencySymbol != symbolBefore || (project_.PowerInKw() != 0) != kwBefore ||
          values_.metricUnits != metricBefore || project_.Co2Source() != sourceBefore ||
          factorsAfter != factorsBefore || controls_.customCurrency != storedCurrency ||
          controls_.fuelDescription != storedDescription;
@@ -329,10 +361,7 @@ bool PreferenceProcedures::Save_Opt() {
 void PreferenceProcedures::Show_Project_Factors() {
   const double factors[4] = {project_.Co2User(), project_.Co2Coal(), project_.Co2Gas(),
                              project_.Co2Oil()};
-  for (size_t i = 0; i < kFactors.size(); ++i) {
-    controls_.field(std::string(kFactors[i].field))
-        .setText(text::formatLocalFixed(factors[i], 3, format_.decimalSeparator));
-  }
+  for (size_t i = 0; i < kFactors.size(); ++i) showFactor(i, factors[i]);
 }
 
 void PreferenceProcedures::Show_Dialog() {
@@ -349,15 +378,23 @@ void PreferenceProcedures::Show_Dialog() {
   }
   controls_.customTitles = values_.customTitles;
   controls_.customSelected = values_.customSelected;
+  // What a cancelled showing left in the controls goes back to memory's (the
+  // currency comes from the store through Load_OPT, or from an opened file).
+  controls_.powerKw = project_.PowerInKw() != 0;
+  controls_.metricUnits = values_.metricUnits;
+  const int source = project_.Co2Source();
+  controls_.fuelButton = source >= 1 && source <= 3 ? source : 0;
+  controls_.fuelDescription = values_.co2Description;
 }
 
 bool PreferenceProcedures::Check_Factor_Field(const std::string& name, bool& clamped) {
   clamped = false;
   TextField& field = controls_.field(name);
   if (field.text().empty()) return false;
-  double value =
-      text::parseLocalNumber(field.text(), format_.decimalSeparator, format_.thousandsSeparator)
-          .value_or(0);
+  size_t index = 0;
+  while (index < kFactors.size() && kFactors[index].field != name) ++index;
+  if (index == kFactors.size()) return false;
+  double value = factorValue(index).value_or(0);
   const int parameter = field.tag();
   const double low = catalogue_.Get_Prm_Minimum(parameter);
   const double high = catalogue_.Get_Prm_Maximum(parameter);
@@ -368,23 +405,21 @@ bool PreferenceProcedures::Check_Factor_Field(const std::string& name, bool& cla
     value = low;
     clamped = true;
   }
-  field.setText(text::formatLocalFixed(value, 3, format_.decimalSeparator));
+  showFactor(index, value);
   return true;
 }
 
 void PreferenceProcedures::Convert_Factor_Fields(bool metric) {
-  values_.weightLabel = metric ? kKg : kLbs;
   if (controls_.co2FieldsMetric == metric) return;
   controls_.co2FieldsMetric = metric;
-  constexpr double kKgPerLb = 0.454;
-  for (const FactorValue& f : kFactors) {
-    TextField& field = controls_.field(std::string(f.field));
-    const double value =
-        text::parseLocalNumber(field.text(), format_.decimalSeparator, format_.thousandsSeparator)
-            .value_or(0);
-    field.setText(text::formatLocalFixed(metric ? value * kKgPerLb : value / kKgPerLb, 3,
-                                         format_.decimalSeparator));
+  for (size_t i = 0; i < kFactors.size(); ++i) {
+    const double value = factorValue(i).value_or(0);
+    showFactor(i, metric ? value * kKgPerLb : value / kKgPerLb);
   }
+}
+
+std::string_view PreferenceProcedures::Factor_Fields_Weight_Label() const {
+  return controls_.co2FieldsMetric ? kKg : kLbs;
 }
 
 void PreferenceProcedures::Copy_Drive_Field() {
@@ -395,25 +430,23 @@ void PreferenceProcedures::Copy_Drive_Field() {
 }
 
 void PreferenceProcedures::Reset_Efficiency() {
-  for (int type : {6, 4, 2, 5}) curves_.Apply_Efficiency(type, model::CurveSource::Factory);
-  for (int type : {6, 4, 2, 5}) curves_.Apply_Efficiency(type, model::CurveSource::Show);
+  for (int type : {6, 4, 2, 5}) curves_.Show_Factory_Efficiency(type);
 }
 
 void PreferenceProcedures::Reset_Custom_Efficiency() {
-  for (int type : {0, 1}) curves_.Apply_Efficiency(type, model::CurveSource::Factory);
-  for (int type : {0, 1}) curves_.Apply_Efficiency(type, model::CurveSource::Show);
+  for (int type : {0, 1}) curves_.Show_Factory_Efficiency(type);
   controls_.customSelected = {false, false};
-  values_.customSelected = {false, false};
   controls_.customTitles = {"Custom 1", "Custom 2"};
-  values_.customTitles = controls_.customTitles;
 }
 
 void PreferenceProcedures::Reset_Carbon_Footprint() {
-  for (const FactorValue& f : kFactors) {
-    // The factory value, whatever unit the fields show at the moment.
-    controls_.field(std::string(f.field))
-        .setText(text::formatLocalFixed(catalogue_.Entry(f.parameter)->Default, 3,
-                                        format_.decimalSeparator));
+  // The factory factors are pounds per kWh; shown in the unit the fields show.
+  const double scale = controls_.co2FieldsMetric ? kKgPerLb : 1.0;
+  for (size_t i = 0; i < kFactors.size(); ++i) {
+    const int parameter = kFactors[i].parameter;
+    const double factory = text::parseNumber(catalogue_.Get_Prm_Default_Text(parameter))
+                               .value_or(catalogue_.Entry(parameter)->Default);
+    showFactor(i, factory * scale);
   }
 }
 

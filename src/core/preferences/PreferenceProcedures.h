@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "preferences/PreferenceValues.h"
 #include "preferences/PreferencesControls.h"
@@ -48,8 +51,9 @@ class PreferenceProcedures {
   void Load_OPT2();
   // Before the dialog is shown: reloads the store into memory and controls.
   void Load_OPT();
-  // The dialog confirmed: controls into the store and memory. True when a
-  // setting that changes results changed; the caller marks the project modified.
+  // The dialog confirmed: controls into the store and memory (also the CO2
+  // factor parameters). True when a setting that changes results, a curve or
+  // a custom title changed; the caller marks the project modified.
   bool Save_Opt();
 
   // Called when the names of the custom controls or the currency and power
@@ -70,14 +74,18 @@ class PreferenceProcedures {
   // --- what the dialog does (it shows the controls, these change them)
 
   // Every time the dialog is shown: refills the controls from the store and
-  // the preferences in memory.
+  // the preferences in memory. Until Save_Opt, the dialog's actions below
+  // change the controls only, so that Cancel leaves everything as it was.
   void Show_Dialog();
   // Leaving a CO2 factor field: clamps it to 0..2 (alert sound via the
   // returned flag) and rewrites it with 3 decimals. False when the field was
   // empty and left alone.
   bool Check_Factor_Field(const std::string& name, bool& clamped);
-  // Choosing metric or English units converts the CO2 factor fields once.
+  // Choosing metric or English units converts the CO2 factor fields once,
+  // from their unrounded values, so that switching back gives the original.
   void Convert_Factor_Fields(bool metric);
+  // "Kg" or "Lbs", as the CO2 factor fields show them.
+  std::string_view Factor_Fields_Weight_Label() const;
   // Leaving the visible drive field copies it to the nine hidden ones.
   void Copy_Drive_Field();
   void Reset_Efficiency();
@@ -94,6 +102,12 @@ class PreferenceProcedures {
   void tickStartupFlags();
   // PROGRAM\PS, DS and CC, with the caller's fallback for the first two.
   void readUnits(bool fallback);
+  // A CO2 factor field's text and the unrounded value it was shown for.
+  void showFactor(size_t index, double value);
+  // The unrounded value while the field shows what was written there, else
+  // the typed number.
+  std::optional<double> factorValue(size_t index);
+  std::vector<float> curvePoints() const;
 
   SettingsStore& store_;
   PreferenceValues& values_;
@@ -102,6 +116,11 @@ class PreferenceProcedures {
   model::TVexEnergyProjectAnalysis& project_;
   model::EfficiencyCurves& curves_;
   NumberFormat format_;
+  struct ShownFactor {
+    std::string text;
+    double value = 0;
+  };
+  std::array<ShownFactor, 4> shownFactors_;
 };
 
 // Display name of the motor-power incentive unit list's items: per power unit

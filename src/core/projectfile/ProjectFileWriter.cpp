@@ -7,6 +7,7 @@
 #include "model/ParameterCatalogue.h"
 #include "model/TVexEnergyProjectAnalysis.h"
 #include "platform/MessageSink.h"
+#include "shell/RunState.h"
 #include "text/Cp1252.h"
 
 namespace korvane::projectfile {
@@ -139,7 +140,7 @@ std::string Project_File_Text(const ProjectFileSources& src) {
   const ProjectHeader& h = src.header;
   FileText f;
   f.heading("FILE INFO");
-  f.line("FILE TYPE  : ENERGY SAVINGS ESTIMATOR FILE 0.01.00");
+  f.line("FILE TYPE  : ENERGY SAVINGS ESTIMATOR FILE " + std::string(shell::kProgramVersion));
   f.line("DATE       : " + src.date);
   f.section("PROJECT", h.projectName);
   f.section("POWER", src.project.PowerInKw() ? "KW" : "HP");

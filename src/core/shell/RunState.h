@@ -2,10 +2,12 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace korvane::shell {
 
 inline constexpr std::string_view kApplicationTitle = "KORVANE Energy Savings Estimator";
+// The one version text: About, splash, the batch tool and project files.
 inline constexpr std::string_view kProgramVersion = "0.01.00";
 
 // The bookkeeping of the one project the program has open, shared by the

@@ -164,6 +164,15 @@ std::string groupThousands(std::string_view fixedText, std::string_view separato
   return std::string(sign) + grouped + std::string(rest);
 }
 
+std::string resultThousandsSeparator(std::string_view localeSeparator) {
+  if (localeSeparator.empty() || localeSeparator == ".") return ",";
+  return std::string(localeSeparator);
+}
+
+std::string formatResultNumber(double value, int decimals, std::string_view localeSeparator) {
+  return groupThousands(formatFixed(value, decimals), resultThousandsSeparator(localeSeparator));
+}
+
 }  // namespace korvane::text
 
 namespace korvane::text {

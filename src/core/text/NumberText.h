@@ -27,6 +27,15 @@ std::string formatFixed(float value, int decimals);
 // the first three groups get a separator (1234567890123 -> "1234,567,890,123").
 std::string groupThousands(std::string_view fixedText, std::string_view separator);
 
+// The thousands separator of result texts, which always use "." as decimal
+// point: the locale's own, or "," where the locale groups with "." (or not at
+// all), so that a text never reads "26.276.50".
+std::string resultThousandsSeparator(std::string_view localeSeparator);
+
+// A result number: fixed decimals, "." as decimal point, grouped with
+// resultThousandsSeparator(localeSeparator).
+std::string formatResultNumber(double value, int decimals, std::string_view localeSeparator);
+
 }  // namespace korvane::text
 
 namespace korvane::text {

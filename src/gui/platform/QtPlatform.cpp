@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <cstdlib>
 
+#include "shell/RunState.h"
+
 namespace korvane::gui {
 
 namespace {
@@ -64,7 +66,9 @@ MessageAnswer QtMessageSink::show(MessageKind kind, std::string_view text, Messa
       break;
   }
   QWidget* parent = parent_ ? parent_.data() : QApplication::activeWindow();
-  QMessageBox box(icon, QApplication::applicationDisplayName(),
+  QMessageBox box(icon,
+                  QString::fromUtf8(shell::kApplicationTitle.data(),
+                                    static_cast<qsizetype>(shell::kApplicationTitle.size())),
                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                   standardButtons(buttons), parent);
   // Escape answers Cancel (or No) where there is one.

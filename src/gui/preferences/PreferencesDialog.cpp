@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "gui/shell/CompanyLogoDialog.h"
@@ -114,8 +115,9 @@ PreferencesDialog::PreferencesDialog(EstimatorSession& session, AlertSound& aler
   buildReportPage();
 
   auto* bar = new QHBoxLayout;
-  auto* back = button(QStringLiteral("&Go Back"), QStringLiteral("Go back one page"), this);
-  auto* next = button(QStringLiteral("&Next Page"), QStringLiteral("Go to next page"), this);
+  auto* back = back_ = button(QStringLiteral("&Go Back"), QStringLiteral("Go back one page"), this);
+  auto* next = next_ =
+      button(QStringLiteral("&Next Page"), QStringLiteral("Go to next page"), this);
   auto* ok = button(QStringLiteral("&Ok"), QString(), this);
   auto* cancel = button(QStringLiteral("&Cancel"), QString(), this);
   back->setObjectName(QStringLiteral("GoBack"));
@@ -133,9 +135,12 @@ PreferencesDialog::PreferencesDialog(EstimatorSession& session, AlertSound& aler
   connect(ok, &QPushButton::clicked, this, [this] { onOk(); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] { updatePageButtons(); });
+
   cumulative_->setChecked(true);
   applyFeatureSwitches();
   tabs_->setCurrentIndex(kPreferencesPage);
+  updatePageButtons();
 }
 
 QHBoxLayout* PreferencesDialog::pageHeading(QWidget* page, const QString& text,
@@ -400,11 +405,20 @@ void PreferencesDialog::buildReportPage() {
   companyInfo_->setObjectName(QStringLiteral("CompanyInformation"));
   companyInfo_->setToolTip(QStringLiteral("Enter company address information"));
   grid->addWidget(companyInfo_, 3, 1);
-  // Both texts hold at most 240 characters.
+  // Both texts hold at most 240 characters: what goes beyond is refused
+  // where it was typed or pasted, and the cursor stays there.
   for (QPlainTextEdit* edit : {preparedBy_, companyInfo_}) {
     connect(edit, &QPlainTextEdit::textChanged, edit, [edit] {
-      const QString text = edit->toPlainText();
-      if (text.size() > 240) edit->setPlainText(text.left(240));
+      constexpr int kMaxLength = 240;
+      const int excess = edit->document()->characterCount() - 1 - kMaxLength;
+      if (excess <= 0) return;
+      QTextCursor cursor = edit->textCursor();
+      const int end = cursor.position();
+      const int start = end >= excess ? end - excess : kMaxLength;
+      cursor.setPosition(start);
+      cursor.setPosition(start + excess, QTextCursor::KeepAnchor);
+      cursor.removeSelectedText();
+      edit->setTextCursor(cursor);
     });
   }
 
@@ -428,7 +442,6 @@ void PreferencesDialog::buildReportPage() {
   connect(view, &QPushButton::clicked, this, [this] { viewLogo(); });
   connect(clear, &QPushButton::clicked, this, [this] {
     if (FeatureOff(model::NoCompanyLogo)) return;
-    session_.values.companyLogoFile.clear();
     logoFile_->clear();
     logoFile_->setToolTip(QString());
   });
@@ -458,6 +471,7 @@ void PreferencesDialog::Prepare_Show(Page page, bool projectActive) {
   session_.procedures.Show_Dialog();
   fromControls();
   tabs_->setCurrentIndex(page);
+  updatePageButtons();
 }
 
 int PreferencesDialog::Open(Page page, bool projectActive) {
@@ -488,7 +502,7 @@ void PreferencesDialog::fromControls() {
   logoFile_->setText(q(c.companyLogoFile));
   logoFile_->setToolTip(q(c.companyLogoFile));
   weightLabel_->setText(QStringLiteral("Carbon emissions %1 of CO2 produced per kWh")
-                            .arg(q(session_.values.weightLabel)));
+                            .arg(q(std::string(session_.procedures.Factor_Fields_Weight_Label()))));
 }
 
 void PreferencesDialog::toControls() {
@@ -520,13 +534,6 @@ void PreferencesDialog::onOk() {
   accept();
 }
 
-void PreferencesDialog::done(int result) {
-  // Whichever way the dialog closes, the typed CO2 factors stay in memory.
-  toControls();
-  session_.procedures.Store_Factor_Fields();
-  QDialog::done(result);
-}
-
 void PreferencesDialog::onFactorLeft(const std::string& name) {
   toControls();
   bool clamped = false;
@@ -542,22 +549,29 @@ void PreferencesDialog::onUnitSystem(bool metric) {
   fromControls();
 }
 
-void PreferencesDialog::stepPage(int direction) {
+int PreferencesDialog::neighbourPage(int direction) const {
   for (int i = tabs_->currentIndex() + direction; i >= 0 && i < tabs_->count(); i += direction) {
-    if (tabs_->isTabVisible(i)) {
-      tabs_->setCurrentIndex(i);
-      return;
-    }
+    if (tabs_->isTabVisible(i)) return i;
   }
+  return -1;
+}
+
+void PreferencesDialog::stepPage(int direction) {
+  const int page = neighbourPage(direction);
+  if (page >= 0) tabs_->setCurrentIndex(page);
+}
+
+void PreferencesDialog::updatePageButtons() {
+  back_->setEnabled(neighbourPage(-1) >= 0);
+  next_->setEnabled(neighbourPage(1) >= 0);
 }
 
 void PreferencesDialog::viewLogo() {
   if (FeatureOff(model::NoCompanyLogo)) return;
-  session_.values.companyLogoFile = logoFile_->text().toStdString();
-  CompanyLogoDialog dialog(q(session_.values.companyLogoFile), session_.messages, this);
+  // The chosen file waits in its field for Ok, like every other choice here.
+  CompanyLogoDialog dialog(logoFile_->text(), session_.messages, this);
   dialog.exec();
   if (dialog.accepted()) {
-    session_.values.companyLogoFile = dialog.fileName().toStdString();
     logoFile_->setText(dialog.fileName());
     logoFile_->setToolTip(dialog.fileName());
   }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <functional>
 #include <map>
@@ -39,9 +40,6 @@ class PreferencesDialog : public QDialog {
 
   QTabWidget* tabs() const { return tabs_; }
 
- protected:
-  void done(int result) override;
-
  private:
   void buildPreferencesPage();
   void buildEfficiencyPage();
@@ -60,12 +58,17 @@ class PreferencesDialog : public QDialog {
   void onFactorLeft(const std::string& name);
   void onUnitSystem(bool metric);
   void stepPage(int direction);
+  // The visible page next to the current one in a direction, -1 when none.
+  int neighbourPage(int direction) const;
+  void updatePageButtons();
   void viewLogo();
 
   EstimatorSession& session_;
   AlertSound& alert_;
   preferences::NumberFormat format_;
   QTabWidget* tabs_ = nullptr;
+  QPushButton* back_ = nullptr;
+  QPushButton* next_ = nullptr;
 
   QCheckBox* welcome_ = nullptr;
   QCheckBox* introduction_ = nullptr;

@@ -32,7 +32,14 @@ void GetHelp(const QString& topic, const QString& programFolder, MessageSink& me
         MessageButtons::Ok);
     return;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+    messages.show(MessageKind::Warning,
+                  ("The help page \"" + page +
+                   "\" could not be shown: no web browser or other program for web pages is set "
+                   "up on this computer.")
+                      .toStdString(),
+                  MessageButtons::Ok);
+  }
 }
 
 void StartCalculator(MessageSink& messages, const QStringList& candidates) {

@@ -196,13 +196,20 @@ void MainWindow::First_Shown() {
   store.writeText("PROGRAM", "PROGRAMVERSION", shell::kProgramVersion);
   lifecycle_.Load_Recent_Projects();
   session_.procedures.Load_OPT2();
-  // The first run shows the update notice instead of opening a file; until
-  // that notice exists a file named on the command line always opens.
-  if (!state_.StartupFile.empty() && QFileInfo(q(state_.StartupFile)).isFile()) {
-    lifecycle_.OpenProjectFile(state_.StartupFile);
-  }
   lifecycle_.RefreshRecentProjects();
   Update_Status_Bar();
+  // The first run shows the update notice instead of opening a file; until
+  // that notice exists a file named on the command line always opens. It opens
+  // once the window is on the screen, so that a message about a damaged file
+  // appears over the window and not before it (nor under the splash).
+  if (!state_.StartupFile.empty() && QFileInfo(q(state_.StartupFile)).isFile()) {
+    QTimer::singleShot(0, this, [this] {
+      if (CloseSplash) CloseSplash();
+      lifecycle_.OpenProjectFile(state_.StartupFile);
+      lifecycle_.RefreshRecentProjects();
+      Update_Status_Bar();
+    });
+  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

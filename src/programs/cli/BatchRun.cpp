@@ -16,11 +16,8 @@
 #include "projectfile/ProjectFileReader.h"
 #include "projectfile/ProjectFileWriter.h"
 #include "session/EstimatorSession.h"
+#include "shell/RunState.h"
 #include "text/NumberText.h"
-
-#ifndef KORVANE_VERSION
-#define KORVANE_VERSION "0.0.0"
-#endif
 
 namespace korvane::cli {
 
@@ -90,14 +87,17 @@ int reject(const std::string& message) {
   return kRejected;
 }
 
-// Separators of a locale for result texts; "," when it uses one character for
-// both.
+// The locale's thousands separator for result texts (which never group with
+// their own decimal point).
 std::string thousandsSeparator(const std::optional<std::string>& locale) {
   if (!locale) return ",";
-  const QLocale l(QString::fromStdString(*locale));
-  QString group = l.groupSeparator();
-  if (group.isEmpty() || group == l.decimalPoint()) group = QStringLiteral(",");
-  return group.toStdString();
+  return text::resultThousandsSeparator(
+      QLocale(QString::fromStdString(*locale)).groupSeparator().toStdString());
+}
+
+// QLocale falls back to "C" for a name it does not know.
+bool knownLocale(const std::string& name) {
+  return name == "C" || QLocale(QString::fromStdString(name)).language() != QLocale::C;
 }
 
 // A session opened on one project file, as the desktop program opens it.
@@ -356,7 +356,7 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& args,
       return options;
     }
     if (a == "--version") {
-      std::cout << "korvane-ese-cli " << KORVANE_VERSION << '\n';
+      std::cout << "korvane-ese-cli " << shell::kProgramVersion << '\n';
       done = true;
       return options;
     }
@@ -366,6 +366,12 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& args,
       if (!next(options.settingsPath)) break;
     } else if (a == "--locale") {
       if (!next(options.locale)) break;
+      if (!knownLocale(*options.locale)) {
+        const std::string_view help = kHelpText;
+        std::cerr << "error: unknown locale '" << *options.locale << "'\n"
+                  << help.substr(0, help.find('\n') + 1);
+        return std::nullopt;
+      }
     } else if (a.size() > 1 && a[0] == '-') {
       std::cerr << "error: unknown option " << a << "\n\n" << kHelpText;
       return std::nullopt;

@@ -57,8 +57,8 @@ int main(int argc, char* argv[]) {
   Application app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("KORVANE"));
   QApplication::setApplicationName(QStringLiteral("ENERGY"));
-  QApplication::setApplicationDisplayName(
-      QString::fromLatin1(korvane::shell::kApplicationTitle.data()));
+  // No application display name: Qt would append it to every window title,
+  // and the titles already say what they belong to.
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/korvane-ese.svg")));
   QApplication::setDesktopFileName(QStringLiteral("korvane-ese"));
 
