@@ -25,8 +25,9 @@ void fillProject(EnergyModel& model) {
   project.Set_System_Count(kMaxSystems);
   for (int i = 1; i <= kMaxSystems; ++i) {
     auto* s = project.Get_System(i);
-    s->Set_ApplicationType(i % 2);
-    s->Set_FlowControl(i % 2 == 0 ? 1 : 0);
+    const bool fan = i % 2 == 0;  // fans with dampers, pumps with valves
+    s->Set_ApplicationType(fan ? ApplicationType::Fan : ApplicationType::Pump);
+    s->Set_FlowControl(fan ? FlowControl::OutletDamper : FlowControl::InletVaneOrValve);
     s->Set_MotorHp(static_cast<float>(5 + i));
     s->Set_MotorEfficiency(93);
     s->Set_HoursPerDay(24);
@@ -63,7 +64,7 @@ void BM_RecomputeWholeProject(benchmark::State& state) {
     factor = factor == 0.5 ? 0.6 : 0.5;
     model.project.Set_Co2Coal(factor);
     for (int i = 1; i <= kMaxSystems; ++i) Write_System_Slots(model.project, i, display, slots);
-    benchmark::DoNotOptimize(slots.Text(20));
+    benchmark::DoNotOptimize(slots.Text(ResultSlot::ProjectPayback));
   }
 }
 BENCHMARK(BM_RecomputeWholeProject)->Unit(benchmark::kMillisecond);
@@ -80,7 +81,7 @@ void BM_RecomputeAfterOneEdit(benchmark::State& state) {
     rate = rate == 0.12f ? 0.13f : 0.12f;
     model.project.Get_System(100)->Set_EnergyRate(rate);
     Write_System_Slots(model.project, 100, display, slots);
-    benchmark::DoNotOptimize(slots.Text(20));
+    benchmark::DoNotOptimize(slots.Text(ResultSlot::ProjectPayback));
   }
 }
 BENCHMARK(BM_RecomputeAfterOneEdit)->Unit(benchmark::kMicrosecond);

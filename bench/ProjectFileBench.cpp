@@ -33,8 +33,10 @@ struct FullProject {
     for (int i = 1; i <= model::kMaxSystems; ++i) {
       auto& s = *project.Get_System(i);
       s.Set_Identification("System " + std::to_string(i));
-      s.Set_ApplicationType(i % 2);
-      s.Set_FlowControl(i % 2 == 0 ? 1 : 0);
+      const bool fan = i % 2 == 0;  // fans with dampers, pumps with valves
+      s.Set_ApplicationType(fan ? model::ApplicationType::Fan : model::ApplicationType::Pump);
+      s.Set_FlowControl(fan ? model::FlowControl::OutletDamper
+                            : model::FlowControl::InletVaneOrValve);
       s.Set_MotorHp(static_cast<float>(5 + i));
       s.Set_MotorEfficiency(93.5f);
       s.Set_HoursPerDay(24);

@@ -60,9 +60,9 @@ TEST_F(CurvesTest, FactoryCurvesLandInTheirSlots) {
   } quiet;
   project.Add_System(quiet);
   project.Add_System(quiet);
-  project.Get_System(1)->Set_FlowControl(1);
-  project.Get_System(1)->Set_FlowControl(0);
-  project.Get_System(2)->Set_ApplicationType(1);
+  project.Get_System(1)->Set_FlowControl(FlowControl::OutletDamper);
+  project.Get_System(1)->Set_FlowControl(FlowControl::InletVaneOrValve);
+  project.Get_System(2)->Set_ApplicationType(ApplicationType::Pump);
   ASSERT_TRUE(project.Reprepare_All());
   EXPECT_EQ(project.Get_System(1)->Prepared().curves[1][1], 0.81);
   EXPECT_EQ(project.Get_System(2)->Prepared().curves[1][1], 0.7683);
@@ -75,8 +75,8 @@ TEST_F(CurvesTest, SavingTheDialogMovesCurvesIntoTheStoreAndTheProject) {
   type("DE80", "oops");
   type("DE70", "");
   store.writeText("EFF", "DE80", "0.5725");
-  for (int t : {0, 1, 2, 4, 5, 6}) curves.Store_Efficiency(t, CurveOrigin::DialogTexts);
-  for (int t : {0, 1, 2, 4, 5, 6}) curves.Apply_Efficiency(t, CurveSource::Dialog);
+  for (EfficiencyType t : kCurveTypes) curves.Store_Efficiency(t, CurveOrigin::DialogTexts);
+  for (EfficiencyType t : kCurveTypes) curves.Apply_Efficiency(t, CurveSource::Dialog);
 
   for (int a = 1; a <= 3; ++a) {
     for (int p = 1; p <= 10; ++p) EXPECT_EQ(project.Get_Curve(a, 1, p), 95);
@@ -102,8 +102,8 @@ TEST_F(CurvesTest, DialogFieldsUseTheUsersDecimalSeparator) {
   EXPECT_EQ(field("DE50"), "0,1767");
   EXPECT_EQ(field("VfdE100"), "97,0");
   // Read back as shown: never multiplied by the thousands separator.
-  for (int t : {0, 1, 2, 4, 5, 6}) curves.Store_Efficiency(t, CurveOrigin::DialogTexts);
-  for (int t : {0, 1, 2, 4, 5, 6}) curves.Apply_Efficiency(t, CurveSource::Dialog);
+  for (EfficiencyType t : kCurveTypes) curves.Store_Efficiency(t, CurveOrigin::DialogTexts);
+  for (EfficiencyType t : kCurveTypes) curves.Apply_Efficiency(t, CurveSource::Dialog);
   EXPECT_EQ(project.Get_Curve(1, 4, 6), 0.1767);
   EXPECT_EQ(project.Get_Curve(1, 1, 1), 97);
   EXPECT_EQ(store.readText("EFF", "DE50", ""), "0.1767");
@@ -125,35 +125,40 @@ TEST_F(CurvesTest, StoredCurvesAreReadAndRepaired) {
   EXPECT_EQ(field("VfdE10"), "97.0");
 
   catalogue.Set_Prm_Value(43, 0.7);
-  curves.Store_Efficiency(4, CurveOrigin::Parameters);
+  curves.Store_Efficiency(EfficiencyType::OutletDamper, CurveOrigin::Parameters);
   EXPECT_EQ(store.readText("EFF", "DE90", ""), "0.7000");
-  curves.Apply_Efficiency(4, CurveSource::Parameters);
+  curves.Apply_Efficiency(EfficiencyType::OutletDamper, CurveSource::Parameters);
   EXPECT_FLOAT_EQ(static_cast<float>(project.Get_Curve(1, 4, 2)), 0.7f);
 }
 
 TEST_F(CurvesTest, NamesAndListsFollowTitlesAndSwitches) {
   CustomTitles titles;
-  EXPECT_EQ(Get_Efficiency_Name(0, titles), "Custom 1");
-  EXPECT_EQ(Get_Efficiency_Name(1, titles), "Custom 2");
+  using E = EfficiencyType;
+  EXPECT_EQ(Get_Efficiency_Name(E::Custom1, titles), "Custom 1");
+  EXPECT_EQ(Get_Efficiency_Name(E::Custom2, titles), "Custom 2");
   titles[0] = "Bypass damper";
-  EXPECT_EQ(Get_Efficiency_Name(0, titles), "Bypass damper");
-  EXPECT_EQ(Get_Efficiency_Name(3, titles), "None (Across-the-Line)");
-  EXPECT_EQ(Get_Efficiency_Name(6, titles), "Adjustable Speed Drive");
-  EXPECT_EQ(Get_Efficiency_Name(7, titles), "");
-  EXPECT_FALSE(Get_Efficiency_Settings(3, catalogue).has_value());
-  EXPECT_FALSE(Get_Efficiency_Settings(7, catalogue).has_value());
+  EXPECT_EQ(Get_Efficiency_Name(E::Custom1, titles), "Bypass damper");
+  EXPECT_EQ(Get_Efficiency_Name(E::AcrossTheLine, titles), "None (Across-the-Line)");
+  EXPECT_EQ(Get_Efficiency_Name(E::Drive, titles), "Adjustable Speed Drive");
+  EXPECT_EQ(Get_Efficiency_Name(E{7}, titles), "");
+  EXPECT_FALSE(Get_Efficiency_Settings(E::AcrossTheLine, catalogue).has_value());
+  EXPECT_FALSE(Get_Efficiency_Settings(E{7}, catalogue).has_value());
 
-  auto values = [&](int application) {
-    std::vector<int> v;
+  auto values = [&](ApplicationType application) {
+    std::vector<FlowControl> v;
     for (const auto& item : FlowControlItems(application, titles)) v.push_back(item.value);
     return v;
   };
-  EXPECT_EQ(values(0), (std::vector<int>{4, 0, 1, 2, 3}));
-  EXPECT_EQ(values(1), (std::vector<int>{4, 0, 2, 3}));
-  EXPECT_TRUE(values(2).empty());
+  using F = FlowControl;
+  using V = std::vector<FlowControl>;
+  EXPECT_EQ(values(ApplicationType::Fan),
+            (V{F::AcrossTheLine, F::InletVaneOrValve, F::OutletDamper, F::Custom1, F::Custom2}));
+  EXPECT_EQ(values(ApplicationType::Pump),
+            (V{F::AcrossTheLine, F::InletVaneOrValve, F::Custom1, F::Custom2}));
+  EXPECT_TRUE(values(ApplicationType::CoolingTower).empty());
   korvane::model::testing::ScopedFeatureWord word((1u << NoInletVane) | (1u << NoCustomCurves));
-  EXPECT_EQ(values(0), (std::vector<int>{4, 1}));
-  EXPECT_EQ(values(1), (std::vector<int>{4, 0}));
+  EXPECT_EQ(values(ApplicationType::Fan), (V{F::AcrossTheLine, F::OutletDamper}));
+  EXPECT_EQ(values(ApplicationType::Pump), (V{F::AcrossTheLine, F::InletVaneOrValve}));
 }
 
 TEST(CurveEdits, AMissingFieldAbortsTheCollection) {

@@ -95,7 +95,7 @@ TEST_F(AnalysisTest, IncentivesEnterTheCashFlowAndPayback) {
   EXPECT_NEAR(f.Payback(Case::Present), 3000 / (2000 + s), 1e-6);
 
   f.Set_PowerIncentiveOneTime(1);
-  f.Set_IncentiveUnit(1);  // per system
+  f.Set_IncentiveUnit(IncentiveUnit::PerSystem);
   f.Set_PowerIncentive(5000);
   EXPECT_EQ(incentives(1), 5000);
   EXPECT_EQ(f.Payback(Case::Present), 0) << "incentive above the cost pays back at once";
@@ -125,7 +125,7 @@ TEST_F(AnalysisTest, DemandSavingsAndRebateCountInYearOneOnly) {
   EXPECT_NEAR(f.Payback(Case::Present), (3000 - r * 50) / f.Annual_Cost_Savings(), 1e-9)
       << "demand savings stay out of the payback";
 
-  f.Set_DemandUnit(1);  // kVA
+  f.Set_DemandUnit(DemandUnit::Kva);
   EXPECT_NEAR(f.Annual_Demand_Savings(), r / 0.98 * 120, 1e-4);
 }
 
@@ -149,7 +149,7 @@ TEST_F(AnalysisTest, OperatingHoursAndRates) {
 
 TEST_F(AnalysisTest, AcrossTheLineDrawsFullPowerAtThePointsRate) {
   TVexEnergySystemAnalysis& f = addReferenceFan(project);
-  f.Set_FlowControl(4);
+  f.Set_FlowControl(FlowControl::AcrossTheLine);
   f.Set_PresentAcrossTheLine(1);
   f.Set_AlternateRate(0.05f);
   f.Set_AltRateAtPoint(3, 1);
@@ -168,16 +168,16 @@ TEST_F(AnalysisTest, AcrossTheLineDrawsFullPowerAtThePointsRate) {
 TEST_F(AnalysisTest, EveryPointOffPeakCostsAsTheAlternateRateAlone) {
   // Ticking every point must equal billing the whole year at the alternate
   // rate, whatever the present control; a drive that draws more never pays.
-  for (int control : {1, 4}) {
-    SCOPED_TRACE(control);
+  for (FlowControl control : {FlowControl::OutletDamper, FlowControl::AcrossTheLine}) {
+    SCOPED_TRACE(ToNumber(control));
     EnergyModel other;
     TVexEnergyProjectAnalysis& fresh = other.project;
     setFactoryFanCurves(fresh);
     TVexEnergySystemAnalysis& ticked = addReferenceFan(fresh);
     TVexEnergySystemAnalysis& plain = addReferenceFan(fresh);
     for (TVexEnergySystemAnalysis* s : {&ticked, &plain}) {
-      s->Set_FlowControl(static_cast<std::uint8_t>(control));
-      s->Set_PresentAcrossTheLine(control == 4 ? 1 : 0);
+      s->Set_FlowControl(control);
+      s->Set_PresentAcrossTheLine(control == FlowControl::AcrossTheLine ? 1 : 0);
     }
     ticked.Set_AlternateRate(0.06f);
     for (int p = 1; p <= 10; ++p) ticked.Set_AltRateAtPoint(p, 1);
@@ -189,7 +189,7 @@ TEST_F(AnalysisTest, EveryPointOffPeakCostsAsTheAlternateRateAlone) {
   }
 
   TVexEnergySystemAnalysis& f = addReferenceFan(project);
-  f.Set_FlowControl(4);
+  f.Set_FlowControl(FlowControl::AcrossTheLine);
   f.Set_PresentAcrossTheLine(1);
   f.Set_AlternateRate(0.05f);
   for (int p = 1; p <= 10; ++p) {
@@ -259,20 +259,22 @@ TEST_F(AnalysisTest, SystemAndProjectPaybackFollowOneRule) {
     float utilityIncentive;
     std::uint8_t utilityOnce;
     float demandRebate;
-    std::uint8_t control;  // 1 outlet damper, 2 an ideal custom control
+    FlowControl control;  // the outlet damper, or an ideal custom control
     double oneTime;
     double yearly;
   };
+  constexpr auto kDamper = FlowControl::OutletDamper;
+  constexpr auto kIdeal = FlowControl::Custom1;
   const Row rows[] = {
-      {"nothing", 0, 1, 0, 1, 0, 1, 0, 0},
-      {"motor power once", 100, 1, 0, 1, 0, 1, 2000, 0},
-      {"motor power yearly", 100, 0, 0, 1, 0, 1, 0, 2000},
-      {"utility yearly", 0, 1, 700, 0, 0, 1, 0, 700},
-      {"utility once, motor power yearly", 100, 0, 700, 1, 0, 1, 700, 2000},
-      {"rebate with a yearly incentive", 100, 0, 0, 1, 50, 1, -1, 2000},
-      {"once above the cost", 300, 1, 0, 1, 0, 1, 6000, 0},
-      {"losing drive kept by yearly money", 200, 0, 0, 1, 0, 2, 0, 4000},
-      {"losing drive", 100, 1, 0, 1, 0, 2, 2000, 0},
+      {"nothing", 0, 1, 0, 1, 0, kDamper, 0, 0},
+      {"motor power once", 100, 1, 0, 1, 0, kDamper, 2000, 0},
+      {"motor power yearly", 100, 0, 0, 1, 0, kDamper, 0, 2000},
+      {"utility yearly", 0, 1, 700, 0, 0, kDamper, 0, 700},
+      {"utility once, motor power yearly", 100, 0, 700, 1, 0, kDamper, 700, 2000},
+      {"rebate with a yearly incentive", 100, 0, 0, 1, 50, kDamper, -1, 2000},
+      {"once above the cost", 300, 1, 0, 1, 0, kDamper, 6000, 0},
+      {"losing drive kept by yearly money", 200, 0, 0, 1, 0, kIdeal, 0, 4000},
+      {"losing drive", 100, 1, 0, 1, 0, kIdeal, 2000, 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -332,7 +334,7 @@ TEST_F(AnalysisTest, DriveMotorEfficiencyReplacesTheMotorEfficiency) {
 TEST_F(AnalysisTest, NoDemandReductionWhenTheDriveNeverDrawsLess) {
   // An ideal present control beats a 97 % drive at every point.
   TVexEnergySystemAnalysis& f = addReferenceFan(project);
-  f.Set_FlowControl(2);  // custom control 1, ideal
+  f.Set_FlowControl(FlowControl::Custom1);  // ideal
   for (int p = 1; p <= 10; ++p) project.Set_Curve(1, 5, p, 1.0);
   f.Set_DemandCharge(10);
   EXPECT_EQ(f.Peak_Demand_Reduction(), 0);

@@ -106,16 +106,18 @@ TEST_F(CatalogueTest, RangeCheckClampsWithTheAlertSound) {
     const char* shown;
     bool beeps;
   };
+  constexpr auto kPerPower = IncentiveUnit::PerPowerUnit;
+  constexpr auto kPerSystem = IncentiveUnit::PerSystem;
   const Case cases[] = {
-      {8, "6000", {false, 0}, 5000, "5000.0", true},
-      {8, "6000", {true, 0}, 3730, "3730.0", true},
-      {8, "3000", {true, 0}, 3000, "3000.0", false},
-      {8, "0.1", {false, 0}, 0.2f, "0.2", true},
+      {8, "6000", {false, kPerPower}, 5000, "5000.0", true},
+      {8, "6000", {true, kPerPower}, 3730, "3730.0", true},
+      {8, "3000", {true, kPerPower}, 3000, "3000.0", false},
+      {8, "0.1", {false, kPerPower}, 0.2f, "0.2", true},
       {1, "abc", {}, 1, "1", true},
       {1, "12", {}, 12, "12", false},
-      {92, "300", {false, 0}, 250, "250.0", true},
-      {92, "300", {false, 1}, 300, "300.0", false},
-      {92, "10000", {false, 1}, 9999, "9999.0", true},
+      {92, "300", {false, kPerPower}, 250, "250.0", true},
+      {92, "300", {false, kPerSystem}, 300, "300.0", false},
+      {92, "10000", {false, kPerSystem}, 9999, "9999.0", true},
       {93, "0", {}, 0, "0.0", false},
       {93, "99.95", {}, 99.95, "100.0", false},
       {4, "0.125", {}, 0.125, "0.13", false},
@@ -207,7 +209,7 @@ TEST_F(CatalogueTest, RoundsHalvesToEven) {
 TEST_F(CatalogueTest, DutyCycleResetShowsTheProfile) {
   ASSERT_TRUE(build());
   for (int n = 16; n <= 35; ++n) edit(n).setText("x");
-  catalogue.Reset_Duty_Cycle(1);
+  catalogue.Reset_Duty_Cycle(ApplicationType::Pump);
   EXPECT_EQ(edit(16).text(), "1");
   EXPECT_EQ(edit(20).text(), "24");
   EXPECT_EQ(edit(25).text(), "0");
@@ -215,7 +217,7 @@ TEST_F(CatalogueTest, DutyCycleResetShowsTheProfile) {
   EXPECT_EQ(edit(35).text(), "10");
 
   edit(26).setText("x");
-  catalogue.Reset_Duty_Cycle(7);
+  catalogue.Reset_Duty_Cycle(ApplicationType{7});
   catalogue.Show_Prm_Flow_Profile(26, 4);
   catalogue.Show_Prm_Flow_Profile(12, 1);
   EXPECT_EQ(edit(26).text(), "x");
@@ -265,17 +267,17 @@ TEST_F(CatalogueTest, TableFaultsAreReportedAndEndTheProgram) {
        "Default.NewPrm(): Invalid Parameter; Num = 12"},
       {"efficiency without format",
        [](ParameterCatalogue& c, FakeForm&, FakeForm&) {
-         return c.New_Prm_Efficiency(4, "", 100, -10);
+         return c.New_Prm_Efficiency(EfficiencyType::OutletDamper, "", 100, -10);
        },
        "Default.New_Prm_Efficiency(): Invalid Parameter"},
       {"efficiency with zero step",
        [](ParameterCatalogue& c, FakeForm&, FakeForm&) {
-         return c.New_Prm_Efficiency(4, "DE%d", 100, 0);
+         return c.New_Prm_Efficiency(EfficiencyType::OutletDamper, "DE%d", 100, 0);
        },
        "Default.New_Prm_Efficiency(): Invalid Parameter"},
       {"efficiency type without a curve",
        [](ParameterCatalogue& c, FakeForm&, FakeForm&) {
-         return c.New_Prm_Efficiency(3, "X%d", 100, -10);
+         return c.New_Prm_Efficiency(EfficiencyType::AcrossTheLine, "X%d", 100, -10);
        },
        "Default.New_Prm_Efficiency(): Invalid EfficiencyType"},
       {"duty profile 4",

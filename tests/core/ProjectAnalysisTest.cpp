@@ -29,7 +29,7 @@ class ProjectTest : public ::testing::Test {
     for (int i = 1; i <= n; ++i) {
       ASSERT_EQ(project.Add_System(messages), i);
       TVexEnergySystemAnalysis* system = project.Get_System(i);
-      system->Set_FlowControl(1);
+      system->Set_FlowControl(FlowControl::OutletDamper);
       system->Set_MotorHp(static_cast<float>(10 * i));
       auto totals = system->OnChanged;
       system->OnChanged = [this, i, totals] {
@@ -80,19 +80,19 @@ TEST_F(ProjectTest, PreparationCopiesTheCurvesOfTheChosenControl) {
   EXPECT_EQ(prepared.powerFactor, 0.98);
 
   TVexEnergySystemAnalysis* fan = project.Get_System(2);
-  fan->Set_FlowControl(4);
+  fan->Set_FlowControl(FlowControl::AcrossTheLine);
   fan->Set_PresentAcrossTheLine(1);
   project.Set_Curve(1, 7, 1, 0.3);
   EXPECT_EQ(fan->Prepared().curves[1][0], 1.0) << "across the line runs flat";
 
-  fan->Set_ApplicationType(7);
+  fan->Set_ApplicationType(ApplicationType{7});  // no such type
   EXPECT_FALSE(project.Prepare_System(2));
   EXPECT_FALSE(project.Prepare_System(3)) << "beyond the defined systems";
 }
 
 TEST_F(ProjectTest, FlowControlChangeReprepairesOnlyThatSystem) {
   defineFans(3);
-  project.Get_System(2)->Set_FlowControl(0);
+  project.Get_System(2)->Set_FlowControl(FlowControl::InletVaneOrValve);
   EXPECT_EQ(discards[1], 0);
   EXPECT_EQ(discards[2], 1);
   EXPECT_EQ(discards[3], 0);
@@ -138,8 +138,8 @@ TEST_F(ProjectTest, CurveTableRefusesSlotTwoAndOutOfRangeIndexes) {
 TEST_F(ProjectTest, CurveCopyReachesTheSystemsOfTheOtherApplication) {
   defineFans(1);
   TVexEnergySystemAnalysis* pump = project.Get_System(1);
-  pump->Set_ApplicationType(1);
-  pump->Set_FlowControl(2);  // custom control 1: slot 5
+  pump->Set_ApplicationType(ApplicationType::Pump);
+  pump->Set_FlowControl(FlowControl::Custom1);  // slot 5
   for (int p = 1; p <= 10; ++p) project.Set_Curve(1, 5, p, 0.6);
   EXPECT_EQ(pump->Prepared().curves[1][0], 0);
   project.Copy_Curve(2, 5, 1);

@@ -30,8 +30,8 @@ inline model::TVexEnergySystemAnalysis& addReferenceFan(model::TVexEnergyProject
   } messages;
   const int i = project.Add_System(messages);
   auto& fan = *project.Get_System(i);
-  fan.Set_ApplicationType(0);
-  fan.Set_FlowControl(1);
+  fan.Set_ApplicationType(model::ApplicationType::Fan);
+  fan.Set_FlowControl(model::FlowControl::OutletDamper);
   fan.Set_MotorHp(20);
   fan.Set_MotorEfficiency(95);
   fan.Set_HoursPerDay(24);

@@ -9,14 +9,12 @@ namespace {
 
 using korvane::testing::addReferenceFan;
 using korvane::testing::setFactoryFanCurves;
+using Slot = ResultSlot;
 
 class ResultSlotsTest : public ::testing::Test {
  protected:
   void SetUp() override { setFactoryFanCurves(project); }
-  const std::string& write(int i = 1) {
-    EXPECT_TRUE(Write_System_Slots(project, i, display, slots));
-    return slots.Text(0);
-  }
+  void write(int i = 1) { EXPECT_TRUE(Write_System_Slots(project, i, display, slots)); }
 
   EnergyModel model;
   TVexEnergyProjectAnalysis& project = model.project;
@@ -25,56 +23,56 @@ class ResultSlotsTest : public ::testing::Test {
 };
 
 TEST_F(ResultSlotsTest, EverySlotReadsNotAvailableBeforeAnyCalculation) {
-  for (int slot = 0; slot < kResultSlotCount; ++slot) {
+  for (ResultSlot slot : kAllResultSlots) {
     EXPECT_EQ(slots.Text(slot), "N/A");
     EXPECT_EQ(slots.Colour(slot), SlotColour::WindowText);
   }
   EXPECT_FALSE(Write_System_Slots(project, 1, display, slots)) << "no system defined";
-  EXPECT_EQ(slots.Text(13), "N/A");
+  EXPECT_EQ(slots.Text(Slot::EnergyPresent), "N/A");
 }
 
 TEST_F(ResultSlotsTest, ReferenceFanTexts) {
   addReferenceFan(project);
   write();
-  const std::pair<int, const char*> expected[] = {
-      {2, "N/A"},
-      {3,
+  const std::pair<ResultSlot, const char*> expected[] = {
+      {Slot::CatalogNumber, "N/A"},
+      {Slot::Co2Basis,
        "Carbon Dioxide (CO2) savings estimation based on electricity produced from Coal at 0.705 "
        "of CO2/Lbs"},
-      {4, "0 %"},
-      {5, "$ 3,000"},
-      {7, "35.27 Ton(s)"},
-      {13, "100,052 kWh"},
-      {14, "30,316 kWh"},
-      {16, "100,052 kWh"},
-      {19, "0.430 Years"},
-      {24, "$ 6,976"},
-      {27, "$ 6,976"},
-      {29, "69,736 kWh"},
-      {32, "$ 0"},
-      {34, "Flow Control:"},
-      {35, "Outlet Damper"},
-      {37, "95 %"},
-      {39, "20 HP"},
-      {41, "1"},
-      {42, "8,760 Hrs"},
-      {45, "Hours per Day:"},
-      {46, "24 hours"},
-      {47, "52 weeks"},
-      {48, "Cumulative (Zero-crossing indicates breakeven point)"},
-      {49, "$ 3,000"},
-      {55, "$ 31,882"},
-      {56, "$ 3,976"},
-      {57, "$ 10,953"},
-      {60, "$ 31,882"},
-      {61, "$ 34,882"},
-      {76, "<No Name>: 001"},
-      {77, "Fan System"},
-      {78, "$ 0 per HP; One-time"},
-      {80, "Weight Units: English"},
+      {Slot::DriveMotorEfficiency, "0 %"},
+      {Slot::DriveCost, "$ 3,000"},
+      {Slot::Co2Present, "35.27 Ton(s)"},
+      {Slot::EnergyPresent, "100,052 kWh"},
+      {Slot::EnergyDrive, "30,316 kWh"},
+      {Slot::ProjectEnergyPresent, "100,052 kWh"},
+      {Slot::Payback, "0.430 Years"},
+      {Slot::TotalSavings, "$ 6,976"},
+      {Slot::CostSavings, "$ 6,976"},
+      {Slot::EnergySavings, "69,736 kWh"},
+      {Slot::DemandSavings, "$ 0"},
+      {Slot::FlowControlCaption, "Flow Control:"},
+      {Slot::FlowControl, "Outlet Damper"},
+      {Slot::MotorEfficiency, "95 %"},
+      {Slot::MotorPower, "20 HP"},
+      {Slot::Quantity, "1"},
+      {Slot::AnnualHours, "8,760 Hrs"},
+      {Slot::HoursCaption, "Hours per Day:"},
+      {Slot::Hours, "24 hours"},
+      {Slot::WeeksPerYear, "52 weeks"},
+      {Slot::PaybackDisplay, "Cumulative (Zero-crossing indicates breakeven point)"},
+      {Slot::DriveCostTotalQty, "$ 3,000"},
+      {Slot::NetCashTotalQty, "$ 31,882"},
+      {Slot::NetCashYear1Qty, "$ 3,976"},
+      {Slot::NetCashYear2Qty, "$ 10,953"},
+      {Slot::NetCashYear5Qty, "$ 31,882"},
+      {Slot::EnergyCostTotalQty, "$ 34,882"},
+      {Slot::Identification, "<No Name>: 001"},
+      {Slot::SystemType, "Fan System"},
+      {Slot::PowerIncentive, "$ 0 per HP; One-time"},
+      {Slot::WeightUnits, "Weight Units: English"},
   };
-  for (auto [slot, text] : expected) EXPECT_EQ(slots.Text(slot), text) << "slot " << slot;
-  EXPECT_EQ(slots.Colour(19), SlotColour::Blue);
+  for (auto [slot, text] : expected) EXPECT_EQ(slots.Text(slot), text) << "slot " << ToNumber(slot);
+  EXPECT_EQ(slots.Colour(Slot::Payback), SlotColour::Blue);
 }
 
 TEST_F(ResultSlotsTest, UnitsFollowThePreferences) {
@@ -87,22 +85,22 @@ TEST_F(ResultSlotsTest, UnitsFollowThePreferences) {
   project.Set_Co2Coal(0.320);
   project.Set_PowerInKw(1);
   write();
-  EXPECT_EQ(slots.Text(13), "100 MWh");
-  EXPECT_EQ(slots.Text(14), "30 MWh");
-  EXPECT_EQ(slots.Text(7), "32.02 Ton(s)");
-  EXPECT_EQ(slots.Text(5), "€ 3,000");
-  EXPECT_EQ(slots.Text(39), "14.9 kW");
-  EXPECT_EQ(slots.Text(6), "0 kPa");
-  EXPECT_EQ(slots.Text(80), "Weight Units: Metric");
+  EXPECT_EQ(slots.Text(Slot::EnergyPresent), "100 MWh");
+  EXPECT_EQ(slots.Text(Slot::EnergyDrive), "30 MWh");
+  EXPECT_EQ(slots.Text(Slot::Co2Present), "32.02 Ton(s)");
+  EXPECT_EQ(slots.Text(Slot::DriveCost), "€ 3,000");
+  EXPECT_EQ(slots.Text(Slot::MotorPower), "14.9 kW");
+  EXPECT_EQ(slots.Text(Slot::MinimumHead), "0 kPa");
+  EXPECT_EQ(slots.Text(Slot::WeightUnits), "Weight Units: Metric");
 
   // Below a ton the weight unit stays.
   project.Get_System(1)->Set_HoursPerYearMode(1);
   project.Get_System(1)->Set_HoursPerYear(10);
   write();
-  EXPECT_EQ(slots.Text(7), "36.55 Kg");
-  EXPECT_EQ(slots.Text(13), "114 kWh");
-  EXPECT_EQ(slots.Text(45), "Hours per Year:");
-  EXPECT_EQ(slots.Text(46), "10 hours");
+  EXPECT_EQ(slots.Text(Slot::Co2Present), "36.55 Kg");
+  EXPECT_EQ(slots.Text(Slot::EnergyPresent), "114 kWh");
+  EXPECT_EQ(slots.Text(Slot::HoursCaption), "Hours per Year:");
+  EXPECT_EQ(slots.Text(Slot::Hours), "10 hours");
 }
 
 TEST_F(ResultSlotsTest, QuantityAndProjectSlots) {
@@ -111,22 +109,22 @@ TEST_F(ResultSlotsTest, QuantityAndProjectSlots) {
   second.Set_Identification("Return fan");
   second.Set_Quantity(3);
   write(2);
-  EXPECT_EQ(slots.Text(76), "Return fan");
-  EXPECT_EQ(slots.Text(13), "100,052 kWh");
-  EXPECT_EQ(slots.Text(15), "300,156 kWh");
-  EXPECT_EQ(slots.Text(16), "400,208 kWh");
-  EXPECT_EQ(slots.Text(25), "$ 20,928");
-  EXPECT_EQ(slots.Text(26), "$ 27,904");
-  EXPECT_EQ(slots.Text(51), "$ 9,000");
-  EXPECT_EQ(slots.Text(50), "$ 12,000");
-  EXPECT_EQ(slots.Text(43), "26,280 Hrs");
-  EXPECT_EQ(slots.Text(20), "0.430 Years");
+  EXPECT_EQ(slots.Text(Slot::Identification), "Return fan");
+  EXPECT_EQ(slots.Text(Slot::EnergyPresent), "100,052 kWh");
+  EXPECT_EQ(slots.Text(Slot::EnergyPresentQty), "300,156 kWh");
+  EXPECT_EQ(slots.Text(Slot::ProjectEnergyPresent), "400,208 kWh");
+  EXPECT_EQ(slots.Text(Slot::TotalSavingsQty), "$ 20,928");
+  EXPECT_EQ(slots.Text(Slot::ProjectTotalSavings), "$ 27,904");
+  EXPECT_EQ(slots.Text(Slot::DriveCostYear1Qty), "$ 9,000");
+  EXPECT_EQ(slots.Text(Slot::ProjectDriveCostTotal), "$ 12,000");
+  EXPECT_EQ(slots.Text(Slot::AnnualHoursQty), "26,280 Hrs");
+  EXPECT_EQ(slots.Text(Slot::ProjectPayback), "0.430 Years");
 
-  UpdateSystemsAggregates(project, 0, display, slots);
-  EXPECT_EQ(slots.Text(0), "2");
-  EXPECT_EQ(slots.Text(1), "40 HP");
-  UpdateSystemsAggregates(project, 1, display, slots);
-  EXPECT_EQ(slots.Text(0), "0");
+  UpdateSystemsAggregates(project, ApplicationType::Fan, display, slots);
+  EXPECT_EQ(slots.Text(Slot::SystemsOfType), "2");
+  EXPECT_EQ(slots.Text(Slot::PowerOfType), "40 HP");
+  UpdateSystemsAggregates(project, ApplicationType::Pump, display, slots);
+  EXPECT_EQ(slots.Text(Slot::SystemsOfType), "0");
 }
 
 TEST_F(ResultSlotsTest, PaybackTexts) {
@@ -139,9 +137,9 @@ TEST_F(ResultSlotsTest, PaybackTexts) {
       {0.0, "Immediately", SlotColour::Blue},
   };
   for (auto [years, text, colour] : cases) {
-    Write_Payback_Slot(slots, 19, years);
-    EXPECT_EQ(slots.Text(19), text);
-    EXPECT_EQ(slots.Colour(19), colour) << text;
+    Write_Payback_Slot(slots, Slot::Payback, years);
+    EXPECT_EQ(slots.Text(Slot::Payback), text);
+    EXPECT_EQ(slots.Colour(Slot::Payback), colour) << text;
   }
 }
 
@@ -159,7 +157,7 @@ TEST_F(ResultSlotsTest, SystemTextsAndDutyRows) {
   TVexEnergySystemAnalysis& fan = addReferenceFan(project);
   for (int i = 2; i <= 7; ++i) addReferenceFan(project);
   write(7);
-  EXPECT_EQ(slots.Text(76), "<No Name>: 007");
+  EXPECT_EQ(slots.Text(Slot::Identification), "<No Name>: 007");
 
   fan.Set_CatalogNumber("KV-200");
   fan.Set_VoltageClass(2);
@@ -175,18 +173,18 @@ TEST_F(ResultSlotsTest, SystemTextsAndDutyRows) {
   EXPECT_EQ(rows[1].flow, "90");
   EXPECT_EQ(rows[4].time, "24");
 
-  fan.Set_ApplicationType(1);
-  fan.Set_FlowControl(0);
+  fan.Set_ApplicationType(ApplicationType::Pump);
+  fan.Set_FlowControl(FlowControl::InletVaneOrValve);
   EXPECT_EQ(GetSystemFlowControl(project, 1, display), "Throttling Valve");
-  fan.Set_FlowControl(1);  // no such pump control
+  fan.Set_FlowControl(FlowControl::OutletDamper);  // no such pump control
   write(1);
-  EXPECT_EQ(slots.Text(34), "");
-  EXPECT_EQ(slots.Text(35), "");
-  fan.Set_ApplicationType(2);
+  EXPECT_EQ(slots.Text(Slot::FlowControlCaption), "");
+  EXPECT_EQ(slots.Text(Slot::FlowControl), "");
+  fan.Set_ApplicationType(ApplicationType::CoolingTower);
   EXPECT_EQ(GetSystemFlowControl(project, 1, display), "Bypass");
   display.customTitles = {"Bypass damper", ""};
-  fan.Set_ApplicationType(0);
-  fan.Set_FlowControl(2);
+  fan.Set_ApplicationType(ApplicationType::Fan);
+  fan.Set_FlowControl(FlowControl::Custom1);
   EXPECT_EQ(GetSystemFlowControl(project, 1, display), "Bypass damper");
 }
 

@@ -13,10 +13,10 @@ namespace {
 
 // Records every notification of a record.
 struct Recorder {
-  static void record(void* data, TVexEnergySystem&, int code) {
+  static void record(void* data, TVexEnergySystem&, ChangeCode code) {
     static_cast<Recorder*>(data)->codes.push_back(code);
   }
-  std::vector<int> codes;
+  std::vector<ChangeCode> codes;
 };
 
 TEST(SystemRecord, MotorPowerInHpAndKwStayCoupled) {
@@ -51,7 +51,8 @@ TEST(SystemRecord, NotifiesOncePerRealChange) {
   system.Set_FlowPercent(11, 5);
   system.Set_TimePercent(3, 40);
   system.Set_TimePercent(3, 40);
-  EXPECT_EQ(recorder.codes, (std::vector<int>{kChangeInstallCost, kChangeTimePercent}));
+  EXPECT_EQ(recorder.codes,
+            (std::vector<ChangeCode>{ChangeCode::InstallCost, ChangeCode::TimePercent}));
   EXPECT_EQ(system.TimePercent(3), 40);
   EXPECT_EQ(system.TimePercent(0), 0);
   EXPECT_EQ(system.FlowPercent(11), 0);
@@ -81,7 +82,7 @@ TEST(SystemRecord, OnlyChangesThatEnterAResultDiscardIt) {
       {"alternate rate point", [](auto& s) { s.Set_AltRateAtPoint(2, 1); }, true},
       {"flow %", [](auto& s) { s.Set_FlowPercent(2, 55); }, true},
       {"time %", [](auto& s) { s.Set_TimePercent(2, 55); }, true},
-      {"demand unit", [](auto& s) { s.Set_DemandUnit(1); }, true},
+      {"demand unit", [](auto& s) { s.Set_DemandUnit(DemandUnit::Kva); }, true},
       {"motor efficiency", [](auto& s) { s.Set_MotorEfficiency(90); }, true},
       {"motor HP", [](auto& s) { s.Set_MotorHp(10); }, true},
       {"motor kW", [](auto& s) { s.Set_MotorKw(10); }, true},
@@ -98,10 +99,10 @@ TEST(SystemRecord, OnlyChangesThatEnterAResultDiscardIt) {
       {"incentive one-time", [](auto& s) { s.Set_IncentiveOneTime(1); }, true},
       {"power incentive", [](auto& s) { s.Set_PowerIncentive(5); }, true},
       {"power incentive one-time", [](auto& s) { s.Set_PowerIncentiveOneTime(1); }, true},
-      {"incentive unit", [](auto& s) { s.Set_IncentiveUnit(1); }, true},
+      {"incentive unit", [](auto& s) { s.Set_IncentiveUnit(IncentiveUnit::PerSystem); }, true},
       {"energy rate", [](auto& s) { s.Set_EnergyRate(0.2f); }, true},
-      {"application type", [](auto& s) { s.Set_ApplicationType(1); }, false},
-      {"flow control", [](auto& s) { s.Set_FlowControl(2); }, false},
+      {"application type", [](auto& s) { s.Set_ApplicationType(ApplicationType::Pump); }, false},
+      {"flow control", [](auto& s) { s.Set_FlowControl(FlowControl::Custom1); }, false},
       {"voltage", [](auto& s) { s.Set_VoltageClass(1); }, false},
       {"FLA", [](auto& s) { s.Set_MotorFla(30); }, false},
       {"minimum head", [](auto& s) { s.Set_MinimumHead(3); }, false},
@@ -123,8 +124,8 @@ TEST(SystemRecord, CopyMakesTheSameSystemAndReportsOnlyRealChanges) {
   TVexEnergySystem source;
   TVexEnergyProjectAnalysis::Set_New_System_Defaults(source);
   source.Set_Identification("Supply fan");
-  source.Set_ApplicationType(1);
-  source.Set_FlowControl(4);
+  source.Set_ApplicationType(ApplicationType::Pump);
+  source.Set_FlowControl(FlowControl::AcrossTheLine);
   source.Set_PresentAcrossTheLine(1);
   source.Set_MotorHp(20);
   source.Set_MotorEfficiency(95);
@@ -141,7 +142,7 @@ TEST(SystemRecord, CopyMakesTheSameSystemAndReportsOnlyRealChanges) {
   ASSERT_TRUE(target.Copy_System(source));
   EXPECT_TRUE(target.Same_System(source));
   EXPECT_EQ(target.MotorKw(), source.MotorKw());
-  EXPECT_NE(std::find(recorder.codes.begin(), recorder.codes.end(), kChangeMotorHp),
+  EXPECT_NE(std::find(recorder.codes.begin(), recorder.codes.end(), ChangeCode::MotorHp),
             recorder.codes.end());
 
   recorder.codes.clear();

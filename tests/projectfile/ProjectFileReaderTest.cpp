@@ -198,11 +198,11 @@ TEST_F(ReaderTest, SwitchedOffTagsAreCheckedButNotApplied) {
   EXPECT_EQ(system.DemandCharge(), 0);
   EXPECT_EQ(system.BypassRequired(), 0);
   EXPECT_EQ(system.MotorFla(), 0);
-  EXPECT_EQ(system.ApplicationType(), 1);
+  EXPECT_EQ(system.ApplicationType(), model::ApplicationType::Pump);
 
   model::testing::ScopedFeatureWord hidden(1u << model::HideApplicationType);
   ASSERT_TRUE(open(file(block({"ATP=1"}))));
-  EXPECT_EQ(project.Get_System(1)->ApplicationType(), 0);
+  EXPECT_EQ(project.Get_System(1)->ApplicationType(), model::ApplicationType::Fan);
   EXPECT_FALSE(read(file(block({"ATP=5"}))));
   ASSERT_TRUE(open(file(block({"DCH=5"}))));
   EXPECT_EQ(project.Get_System(1)->DemandCharge(), 5);

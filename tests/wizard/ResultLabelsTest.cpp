@@ -15,6 +15,8 @@
 namespace korvane::wizard {
 namespace {
 
+using Slot = model::ResultSlot;
+
 std::string lower(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -23,19 +25,19 @@ std::string lower(std::string_view text) {
 
 TEST(ResultLabels, RowsAreConsistent) {
   std::set<std::pair<LabelPage, std::string>> names;
-  std::map<int, int> wizardLabelsPerSlot;
-  std::set<int> labelled;
+  std::map<model::ResultSlot, int> wizardLabelsPerSlot;
+  std::set<model::ResultSlot> labelled;
   for (const ResultLabel& label : ResultLabels()) {
     SCOPED_TRACE(std::string(label.name));
     EXPECT_FALSE(label.name.empty());
     // The report matches its names ignoring case.
     EXPECT_TRUE(names.insert({label.page, lower(label.name)}).second) << "name twice on a page";
-    EXPECT_GE(label.slot, 0);
-    EXPECT_LT(label.slot, model::kResultSlotCount);
+    EXPECT_GE(model::ToNumber(label.slot), 0);
+    EXPECT_LT(model::ToNumber(label.slot), model::kResultSlotCount);
     if (label.role == LabelRole::Value) {
       // A value has its caption, or takes it from another slot on its page.
-      EXPECT_NE(label.caption.empty(), label.captionSlot < 0);
-      if (label.captionSlot >= 0) {
+      EXPECT_NE(label.caption.empty(), !label.captionSlot.has_value());
+      if (label.captionSlot) {
         EXPECT_NE(label.captionSlot, label.slot);
         const bool captionShown = std::ranges::any_of(ResultLabels(), [&](const ResultLabel& l) {
           return l.page == label.page && l.slot == label.captionSlot && l.role == LabelRole::Text;
@@ -44,7 +46,7 @@ TEST(ResultLabels, RowsAreConsistent) {
       }
     } else {
       EXPECT_TRUE(label.caption.empty());
-      EXPECT_LT(label.captionSlot, 0);
+      EXPECT_FALSE(label.captionSlot.has_value());
     }
     EXPECT_TRUE(label.role != LabelRole::Unplaced || IsReportPage(label.page));
     for (model::FeatureBit bit : {label.hiddenBy.first, label.hiddenBy.second}) {
@@ -55,18 +57,19 @@ TEST(ResultLabels, RowsAreConsistent) {
     labelled.insert(label.slot);
   }
   // One slot feeds at most three labels of the wizard.
-  for (auto [slot, count] : wizardLabelsPerSlot) EXPECT_LE(count, 3) << slot;
+  for (auto [slot, count] : wizardLabelsPerSlot) EXPECT_LE(count, 3) << model::ToNumber(slot);
   // Every slot has its label, except the catalogue number of the drive
   // selection, which this program never shows.
-  for (int slot = 0; slot < model::kResultSlotCount; ++slot) {
-    EXPECT_EQ(labelled.count(slot), slot == 2 ? 0u : 1u) << slot;
+  for (model::ResultSlot slot : model::kAllResultSlots) {
+    EXPECT_EQ(labelled.count(slot), slot == model::ResultSlot::CatalogNumber ? 0u : 1u)
+        << model::ToNumber(slot);
   }
 }
 
 TEST(ResultLabels, AccessibleNamesAreUniqueOnEveryWizardPage) {
   std::set<std::pair<LabelPage, std::string>> seen;
   for (const ResultLabel& label : ResultLabels()) {
-    if (IsReportPage(label.page) || label.role != LabelRole::Value || label.captionSlot >= 0) {
+    if (IsReportPage(label.page) || label.role != LabelRole::Value || label.captionSlot) {
       continue;
     }
     const std::string name = AccessibleName(label);
@@ -84,7 +87,7 @@ const ResultLabel& at(LabelPage page, std::string_view name) {
 
 TEST(ResultLabels, SpotChecksAgainstTheQuotedCaptions) {
   const ResultLabel& present = at(LabelPage::ProjectOverview, "lblStp4_ProjOvrv_EnrgPres_Valu");
-  EXPECT_EQ(present.slot, 16);
+  EXPECT_EQ(present.slot, Slot::ProjectEnergyPresent);
   EXPECT_EQ(AccessibleName(present), "Energy Usage Present System:");
   EXPECT_EQ(AccessibleName(at(LabelPage::ProjectOverview, "lblStp4_ProjOvrv_CrbnPres_Valu")),
             "Carbon Footprint Present System:");
@@ -102,24 +105,26 @@ TEST(ResultLabels, SpotChecksAgainstTheQuotedCaptions) {
 
   // The overview's rows carry the editor's captions.
   EXPECT_EQ(at(LabelPage::SystemTab, "lblStp3_ProjMgmt_MotrEffc_Valu").caption, "Efficiency:");
-  EXPECT_EQ(at(LabelPage::SystemTab, "lblStp3_ProjMgmt_UtilRebt_Valu").slot, 79);
+  EXPECT_EQ(at(LabelPage::SystemTab, "lblStp3_ProjMgmt_UtilRebt_Valu").slot,
+            Slot::UtilityIncentive);
   // A caption that is a slot's text names its value.
   const ResultLabel& hours = at(LabelPage::SystemTab, "lblStp3_ProjMgmt_HourValu_Valu");
-  EXPECT_EQ(hours.captionSlot, 45);
+  EXPECT_EQ(hours.captionSlot, Slot::HoursCaption);
   EXPECT_EQ(AccessibleName(hours, "Hours per Year:"), "Hours per Year:");
   EXPECT_EQ(at(LabelPage::SystemTab, "lblStp3_ProjMgmt_DaysWeek_Valu").condition,
             model::RowCondition::HoursPerDay);
 
   // The report, by its names in any case.
   const ResultLabel& saved = at(LabelPage::ReportSummary, "SUMMARY_PAGE_ENERGY_SAVED_CO2_LABEL");
-  EXPECT_EQ(saved.slot, 23);
+  EXPECT_EQ(saved.slot, Slot::ProjectCo2Savings);
   EXPECT_EQ(saved.caption, "Carbon Dioxide Savings:");
-  EXPECT_EQ(at(LabelPage::ReportSummary, "Co2Label").slot, 3);
-  EXPECT_EQ(at(LabelPage::ReportSystemData, "CO2LABEL").slot, 3);
+  EXPECT_EQ(at(LabelPage::ReportSummary, "Co2Label").slot, Slot::Co2Basis);
+  EXPECT_EQ(at(LabelPage::ReportSystemData, "CO2LABEL").slot, Slot::Co2Basis);
   EXPECT_EQ(at(LabelPage::ReportSystemData, "Field_TotalPaybackY203").condition,
             model::RowCondition::YearlyPowerIncentive);
-  EXPECT_EQ(at(LabelPage::ReportSystemData, "Field_SavingsTotalTotal").slot, 30);
-  EXPECT_EQ(at(LabelPage::ReportCharts3, "Application_Name6").slot, 76);
+  EXPECT_EQ(at(LabelPage::ReportSystemData, "Field_SavingsTotalTotal").slot,
+            Slot::EnergySavingsQty);
+  EXPECT_EQ(at(LabelPage::ReportCharts3, "Application_Name6").slot, Slot::Identification);
   EXPECT_EQ(FindResultLabel(LabelPage::ReportSummary, "Field_Savings01"), nullptr);
 }
 
@@ -128,7 +133,7 @@ TEST(ResultLabels, TheSystemTabShowsTheRowsOfTheEdition) {
   std::vector<std::string> captions;
   for (const ResultLabel& label : ResultLabels()) {
     if (label.page == LabelPage::SystemTab && label.role == LabelRole::Value &&
-        label.captionSlot < 0 && !model::SwitchedOff(label.hiddenBy)) {
+        !label.captionSlot && !model::SwitchedOff(label.hiddenBy)) {
       captions.emplace_back(label.caption);
     }
   }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/PowerConversion.h"
 #include "platform/AlertSound.h"
 #include "platform/MessageSink.h"
 #include "text/NumberText.h"
@@ -14,7 +15,6 @@ constexpr std::string_view kSlipWarning =
     "Synchronous Speed must to be greater or equal to Full Load RPM!";
 
 // Metric to English factors.
-constexpr double kKwPerHp = 0.7457;
 constexpr double kCubicFeetPerCubicMetre = 35.314666721;
 constexpr double kGallonsPerCubicMetre = 264.179434502;
 constexpr double kLbFtPerNm = 0.737562149;
@@ -243,7 +243,7 @@ void FormulaCalculator::Compute(Calculator calculator, MessageSink& messages) {
       double hp = 0;
       if (metric) {
         hp = v("F1") * kCubicFeetPerCubicMetre * kFanPressure[fanUnit_] * v("FANPRESS") /
-             (v("FANEFF1") * 6356) * kKwPerHp;
+             (v("FANEFF1") * 6356) * model::kKwPerHpAnalysis;
       } else {
         const double k[] = {33000, 229, 6356};
         hp = v("F1") * v("FANPRESS") / (v("FANEFF1") * k[fanUnit_]);
@@ -255,7 +255,7 @@ void FormulaCalculator::Compute(Calculator calculator, MessageSink& messages) {
       double hp = 0;
       if (metric) {
         hp = v("GPM") * kGallonsPerCubicMetre * kPumpPressure[pumpUnit_] * v("PUMPPRES") *
-             v("GRAVITY1") / (v("PUMPEFF1") * 3960) * kKwPerHp;
+             v("GRAVITY1") / (v("PUMPEFF1") * 3960) * model::kKwPerHpAnalysis;
       } else {
         const double k = pumpUnit_ == 0 ? 3960 : 1713;
         hp = v("GPM") * v("PUMPPRES") * v("GRAVITY1") / (v("PUMPEFF1") * k);
@@ -264,16 +264,18 @@ void FormulaCalculator::Compute(Calculator calculator, MessageSink& messages) {
       return;
     }
     case Calculator::RotatingObjects:
-      return show(metric ? v("TRQ1") * kLbFtPerNm * v("SPEED1") / 5252 * kKwPerHp
+      return show(metric ? v("TRQ1") * kLbFtPerNm * v("SPEED1") / 5252 * model::kKwPerHpAnalysis
                          : v("TRQ1") * v("SPEED1") / 5252,
                   metric ? " kW" : " HP", "Error");
     case Calculator::LinearMotion:
-      return show(metric ? v("TRQ2") * kLbsPerNewton * kFeetPerMetre * v("VELO") / 33000 * kKwPerHp
+      return show(metric ? v("TRQ2") * kLbsPerNewton * kFeetPerMetre * v("VELO") / 33000 *
+                               model::kKwPerHpAnalysis
                          : v("TRQ2") * v("VELO") / 33000,
                   metric ? " kW" : " HP", "Error");
     case Calculator::TorqueFromPower:
-      return show(metric ? v("HP1") * (1 / kKwPerHp) * 5252 / v("SPEED2") * kNmPerLbFt
-                         : v("HP1") * 5252 / v("SPEED2"),
+      return show(metric
+                      ? v("HP1") * (1 / model::kKwPerHpAnalysis) * 5252 / v("SPEED2") * kNmPerLbFt
+                      : v("HP1") * 5252 / v("SPEED2"),
                   metric ? " Nm" : " LbFt", "Error!");
     case Calculator::TorqueFromForce:
       return show(metric ? v("RAD") * kFeetPerMetre * v("FORCE1") * kLbsPerNewton * kNmPerLbFt

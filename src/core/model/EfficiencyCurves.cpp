@@ -16,8 +16,10 @@ constexpr std::string_view kOutletDamper = "Outlet Damper";
 constexpr std::string_view kThrottlingValve = "Throttling Valve";
 constexpr std::string_view kDrive = "Adjustable Speed Drive";
 
+using enum EfficiencyType;
+
 struct CurveRow {
-  int type;
+  EfficiencyType type;
   int source;
   int copy1;
   int copy2;
@@ -29,15 +31,15 @@ struct CurveRow {
 };
 
 constexpr std::array<CurveRow, 6> kCurveRows = {{
-    {0, 1, 2, 0, 5, kPrmFirstCustom1, false, "C1E", "C1E"},
-    {1, 1, 2, 0, 6, kPrmFirstCustom2, false, "C2E", "C2E"},
-    {2, 1, 0, 0, 3, kPrmFirstInletVane, false, "IVE", "IvE"},
-    {4, 1, 0, 0, 4, kPrmFirstOutletDamper, false, "DE", "DE"},
-    {5, 2, 0, 0, 3, kPrmFirstThrottlingValve, false, "VAE", "VaE"},
-    {6, 1, 2, 3, 1, kPrmDriveEfficiency, true, "VFDE", "VfdE"},
+    {Custom1, 1, 2, 0, 5, kPrmFirstCustom1, false, "C1E", "C1E"},
+    {Custom2, 1, 2, 0, 6, kPrmFirstCustom2, false, "C2E", "C2E"},
+    {InletVane, 1, 0, 0, 3, kPrmFirstInletVane, false, "IVE", "IvE"},
+    {OutletDamper, 1, 0, 0, 4, kPrmFirstOutletDamper, false, "DE", "DE"},
+    {ThrottlingValve, 2, 0, 0, 3, kPrmFirstThrottlingValve, false, "VAE", "VaE"},
+    {Drive, 1, 2, 3, 1, kPrmDriveEfficiency, true, "VFDE", "VfdE"},
 }};
 
-const CurveRow* curveRow(int type) {
+const CurveRow* curveRow(EfficiencyType type) {
   for (const CurveRow& row : kCurveRows) {
     if (row.type == type) return &row;
   }
@@ -50,41 +52,45 @@ int flowPercentOfPoint(int point) {
 
 }  // namespace
 
-std::string Get_Efficiency_Name(int type, const CustomTitles& titles) {
+std::string Get_Efficiency_Name(EfficiencyType type, const CustomTitles& titles) {
   switch (type) {
-    case 0:
-    case 1: {
-      const std::string& title = titles[static_cast<size_t>(type)];
-      return title.empty() ? "Custom " + std::to_string(type + 1) : title;
+    case Custom1:
+    case Custom2: {
+      const std::string& title = titles[static_cast<size_t>(ToNumber(type))];
+      return title.empty() ? "Custom " + std::to_string(ToNumber(type) + 1) : title;
     }
-    case 2:
+    case InletVane:
       return std::string(kInletVane);
-    case 3:
+    case AcrossTheLine:
       return std::string(kNoneAcrossTheLine);
-    case 4:
+    case OutletDamper:
       return std::string(kOutletDamper);
-    case 5:
+    case ThrottlingValve:
       return std::string(kThrottlingValve);
-    case 6:
+    case Drive:
       return std::string(kDrive);
-    default:
-      return std::string();
   }
+  return std::string();
 }
 
-std::vector<FlowControlItem> FlowControlItems(int applicationType, const CustomTitles& titles) {
+std::vector<FlowControlItem> FlowControlItems(ApplicationType application,
+                                              const CustomTitles& titles) {
   std::vector<FlowControlItem> items;
-  if (applicationType != 0 && applicationType != 1) return items;
-  items.push_back({std::string(kNoneAcrossTheLine), 4});
-  if (applicationType == 0) {
-    if (!FeatureOff(NoInletVane)) items.push_back({std::string(kInletVane), 0});
-    if (!FeatureOff(NoOutletDamper)) items.push_back({std::string(kOutletDamper), 1});
+  if (application != ApplicationType::Fan && application != ApplicationType::Pump) return items;
+  items.push_back({std::string(kNoneAcrossTheLine), FlowControl::AcrossTheLine});
+  if (application == ApplicationType::Fan) {
+    if (!FeatureOff(NoInletVane)) {
+      items.push_back({std::string(kInletVane), FlowControl::InletVaneOrValve});
+    }
+    if (!FeatureOff(NoOutletDamper)) {
+      items.push_back({std::string(kOutletDamper), FlowControl::OutletDamper});
+    }
   } else {
-    items.push_back({std::string(kThrottlingValve), 0});
+    items.push_back({std::string(kThrottlingValve), FlowControl::InletVaneOrValve});
   }
   if (!FeatureOff(NoCustomCurves)) {
-    items.push_back({Get_Efficiency_Name(0, titles), 2});
-    items.push_back({Get_Efficiency_Name(1, titles), 3});
+    items.push_back({Get_Efficiency_Name(Custom1, titles), FlowControl::Custom1});
+    items.push_back({Get_Efficiency_Name(Custom2, titles), FlowControl::Custom2});
   }
   return items;
 }
@@ -94,7 +100,7 @@ std::string Curve_Value_Name(std::string_view baseName, int point) {
 }
 
 std::optional<TMultEfficiencySettings> Get_Efficiency_Settings(
-    int type, const ParameterCatalogue& catalogue) {
+    EfficiencyType type, const ParameterCatalogue& catalogue) {
   const CurveRow* row = curveRow(type);
   if (!row) return std::nullopt;
   TMultEfficiencySettings s;
@@ -118,7 +124,7 @@ std::optional<CurveEditTable> Collect_Curve_Edits(InputForm& form) {
       const ComponentLookup found = form.findComponent(std::string(row.editFormat) +
                                                        std::to_string(flowPercentOfPoint(point)));
       if (!found.input) return std::nullopt;
-      table[static_cast<size_t>(row.type)][static_cast<size_t>(point - 1)] = found.input;
+      table[static_cast<size_t>(ToNumber(row.type))][static_cast<size_t>(point - 1)] = found.input;
     }
   }
   return table;
@@ -134,9 +140,10 @@ void EfficiencyCurves::Set_Separators(std::string_view decimalSeparator,
   thousandsSeparator_ = thousandsSeparator;
 }
 
-BoundInput* EfficiencyCurves::edit(int type, int point) const {
-  if (type < 0 || type >= kEfficiencyTypeCount || point < 1 || point > kPointCount) return nullptr;
-  return edits_[static_cast<size_t>(type)][static_cast<size_t>(point - 1)];
+BoundInput* EfficiencyCurves::edit(EfficiencyType type, int point) const {
+  const int t = ToNumber(type);
+  if (t < 0 || t >= kEfficiencyTypeCount || point < 1 || point > kPointCount) return nullptr;
+  return edits_[static_cast<size_t>(t)][static_cast<size_t>(point - 1)];
 }
 
 std::optional<double> EfficiencyCurves::Parse_Dialog_Number(std::string_view text) const {
@@ -150,7 +157,7 @@ std::string EfficiencyCurves::dialogText(int parameter, double value) const {
   return shown;
 }
 
-void EfficiencyCurves::Show_Factory_Efficiency(int type) {
+void EfficiencyCurves::Show_Factory_Efficiency(EfficiencyType type) {
   const auto settings = Get_Efficiency_Settings(type, catalogue_);
   if (!settings) return;
   for (int point = 1; point <= kPointCount; ++point) {
@@ -161,7 +168,7 @@ void EfficiencyCurves::Show_Factory_Efficiency(int type) {
   }
 }
 
-void EfficiencyCurves::Apply_Efficiency(int type, CurveSource source) {
+void EfficiencyCurves::Apply_Efficiency(EfficiencyType type, CurveSource source) {
   const auto settings = Get_Efficiency_Settings(type, catalogue_);
   if (!settings) return;
   for (int point = 1; point <= kPointCount; ++point) {
@@ -203,7 +210,7 @@ void EfficiencyCurves::Apply_Efficiency(int type, CurveSource source) {
   }
 }
 
-void EfficiencyCurves::Store_Efficiency(int type, CurveOrigin from) {
+void EfficiencyCurves::Store_Efficiency(EfficiencyType type, CurveOrigin from) {
   const auto settings = Get_Efficiency_Settings(type, catalogue_);
   if (!settings) return;
   for (int point = 1; point <= kPointCount; ++point) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Kinds.h"
 #include "model/ObjectState.h"
 #include "platform/BoundInput.h"
 
@@ -18,29 +19,31 @@ namespace korvane::model {
 class ParameterCatalogue;
 class TVexEnergyProjectAnalysis;
 
-// Efficiency types: 0 custom 1, 1 custom 2, 2 inlet vane, 3 across the line
-// (no curve), 4 outlet damper, 5 throttling valve, 6 the drive.
 inline constexpr int kEfficiencyTypeCount = 7;
-inline constexpr int kAcrossTheLineType = 3;
-inline constexpr int kDriveType = 6;
+// The six types that have a curve, in the order of their numbers (the order
+// the preferences dialog saves them in).
+inline constexpr std::array<EfficiencyType, 6> kCurveTypes = {
+    EfficiencyType::Custom1,      EfficiencyType::Custom2,         EfficiencyType::InletVane,
+    EfficiencyType::OutletDamper, EfficiencyType::ThrottlingValve, EfficiencyType::Drive};
 // The order in which all six curves are treated together.
 inline constexpr std::array<int, 6> kCurveTreatmentOrder = {6, 4, 2, 5, 0, 1};
 
 // The user's titles of the two custom controls (empty: "Custom 1", "Custom 2").
 using CustomTitles = std::array<std::string, 2>;
 
-std::string Get_Efficiency_Name(int type, const CustomTitles& titles);
+std::string Get_Efficiency_Name(EfficiencyType type, const CustomTitles& titles);
 
 // One entry of a present flow-control list: its text and the FlowControl value
 // it stands for.
 struct FlowControlItem {
   std::string name;
-  int value;
+  FlowControl value;
 };
 
-// The present flow-control choices of a fan (0) or pump (1), without the items
-// the feature switches leave out. Cooling towers have none.
-std::vector<FlowControlItem> FlowControlItems(int applicationType, const CustomTitles& titles);
+// The present flow-control choices of a fan or pump, without the items the
+// feature switches leave out. Cooling towers have none.
+std::vector<FlowControlItem> FlowControlItems(ApplicationType application,
+                                              const CustomTitles& titles);
 
 // Where one curve lives: the application type and slot of the project's curve
 // table, the types it is copied to, its parameters and stored value names.
@@ -54,9 +57,15 @@ struct TMultEfficiencySettings {
   std::string ValueBaseName;
 };
 
-// Nothing for type 3 and types above 6.
-std::optional<TMultEfficiencySettings> Get_Efficiency_Settings(int type,
+// Nothing for the type without a curve (across the line) and numbers no type
+// stands for.
+std::optional<TMultEfficiencySettings> Get_Efficiency_Settings(EfficiencyType type,
                                                                const ParameterCatalogue& catalogue);
+// TRANSITION: the preferences still pass plain numbers.
+inline std::optional<TMultEfficiencySettings> Get_Efficiency_Settings(
+    int type, const ParameterCatalogue& catalogue) {
+  return Get_Efficiency_Settings(EfficiencyType{type}, catalogue);
+}
 
 // Stored value name of point i (1..10): base name and flow percentage.
 std::string Curve_Value_Name(std::string_view baseName, int point);
@@ -84,16 +93,24 @@ class EfficiencyCurves {
   // Separators the dialog's fields are shown with.
   void Set_Separators(std::string_view decimalSeparator, std::string_view thousandsSeparator);
 
-  void Apply_Efficiency(int type, CurveSource source);
-  void Store_Efficiency(int type, CurveOrigin from);
+  void Apply_Efficiency(EfficiencyType type, CurveSource source);
+  void Store_Efficiency(EfficiencyType type, CurveOrigin from);
+  // TRANSITION: the preferences and the file reader still pass plain numbers.
+  void Apply_Efficiency(int type, CurveSource source) {
+    Apply_Efficiency(EfficiencyType{type}, source);
+  }
+  void Store_Efficiency(int type, CurveOrigin from) {
+    Store_Efficiency(EfficiencyType{type}, from);
+  }
+  void Show_Factory_Efficiency(int type) { Show_Factory_Efficiency(EfficiencyType{type}); }
 
   // Reads a number typed in the dialog with its separators.
   std::optional<double> Parse_Dialog_Number(std::string_view text) const;
   // The factory curve in the dialog's fields only; memory waits for Ok.
-  void Show_Factory_Efficiency(int type);
+  void Show_Factory_Efficiency(EfficiencyType type);
 
  private:
-  BoundInput* edit(int type, int point) const;
+  BoundInput* edit(EfficiencyType type, int point) const;
   // A value of a curve parameter as the dialog shows it.
   std::string dialogText(int parameter, double value) const;
 

@@ -7,9 +7,6 @@ namespace korvane::model {
 // Life state of a model object: operations act only on a ready object.
 enum class ObjectState : std::uint8_t { Unusable = 0, UnderConstruction = 1, Ready = 2 };
 
-// Motor power conversion for inputs and limits (the analysis uses 0.7457).
-inline constexpr double kKwPerHp = 0.746;
-
 inline constexpr int kPointCount = 10;
 
 }  // namespace korvane::model

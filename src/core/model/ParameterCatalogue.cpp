@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/DutyProfile.h"
+#include "model/PowerConversion.h"
 #include "model/WizardFields.h"
 #include "platform/AlertSound.h"
 #include "platform/MessageSink.h"
@@ -80,8 +81,6 @@ constexpr std::string_view kFlowInvalidFirstIndex = "Default.New_Prm_Flow(): Inv
 constexpr std::string_view kUnknownError = "Unknown Error";
 constexpr std::string_view kListTagZero = "List Tag Number = 0";
 
-// The motor-power limit is in HP; shown in kW it is converted.
-constexpr double kKwPerHpLimit = 0.746;
 // Per power unit the motor-power incentive stops here.
 constexpr double kPerPowerUnitIncentiveLimit = 250;
 
@@ -130,9 +129,12 @@ bool ParameterCatalogue::Build(InputForm* wizard, InputForm* preferences) {
   ok = ok && New_Prm(kPrmMinimumHead, W, "") && New_Prm(kPrmHoursPerYear, W, "");
   ok = ok && New_Prm(kPrmCo2User, P, "CfpLbs") && New_Prm(kPrmCo2Coal, P, "CfpLbs1") &&
        New_Prm(kPrmCo2Gas, P, "CfpLbs2") && New_Prm(kPrmCo2Oil, P, "CfpLbs3");
-  ok = ok && New_Prm_Efficiency(4, "DE%d", 100, -10) && New_Prm_Efficiency(2, "IvE%d", 100, -10) &&
-       New_Prm_Efficiency(5, "VaE%d", 100, -10) && New_Prm_Efficiency(0, "C1E%d", 100, -10) &&
-       New_Prm_Efficiency(1, "C2E%d", 100, -10);
+  using enum EfficiencyType;
+  ok = ok && New_Prm_Efficiency(OutletDamper, "DE%d", 100, -10) &&
+       New_Prm_Efficiency(InletVane, "IvE%d", 100, -10) &&
+       New_Prm_Efficiency(ThrottlingValve, "VaE%d", 100, -10) &&
+       New_Prm_Efficiency(Custom1, "C1E%d", 100, -10) &&
+       New_Prm_Efficiency(Custom2, "C2E%d", 100, -10);
   ok = ok && New_Prm(kPrmPowerIncentive, W, "") && New_Prm(kPrmDriveMotorEfficiency, W, "");
   if (!ok) return false;
   built_ = true;
@@ -205,7 +207,7 @@ bool ParameterCatalogue::New_Prm_Flow(int profile, int first) {
   return true;
 }
 
-bool ParameterCatalogue::New_Prm_Efficiency(int type, std::string_view format, int start,
+bool ParameterCatalogue::New_Prm_Efficiency(EfficiencyType type, std::string_view format, int start,
                                             int step) {
   if (failed_) return false;
   if (format.empty() || start < 0 || step == 0) {
@@ -213,21 +215,23 @@ bool ParameterCatalogue::New_Prm_Efficiency(int type, std::string_view format, i
   }
   int first = 0;
   switch (type) {
-    case 0:
+    case EfficiencyType::Custom1:
       first = kPrmFirstCustom1;
       break;
-    case 1:
+    case EfficiencyType::Custom2:
       first = kPrmFirstCustom2;
       break;
-    case 2:
+    case EfficiencyType::InletVane:
       first = kPrmFirstInletVane;
       break;
-    case 4:
+    case EfficiencyType::OutletDamper:
       first = kPrmFirstOutletDamper;
       break;
-    case 5:
+    case EfficiencyType::ThrottlingValve:
       first = kPrmFirstThrottlingValve;
       break;
+    case EfficiencyType::AcrossTheLine:
+    case EfficiencyType::Drive:
     default:
       return fail(kEfficiencyInvalidType, std::nullopt);
   }
@@ -397,8 +401,8 @@ double ParameterCatalogue::Check_Prm_Edit(BoundInput& edit, const RangeCheckCont
   if (!e) return 0;
   double upper = e->Maximum;
   if (n == kPrmMotorPower && context.powerInKw) {
-    upper = static_cast<double>(e->Maximum) * kKwPerHpLimit;
-  } else if (n == kPrmPowerIncentive && context.incentiveUnitItem == 0) {
+    upper = static_cast<double>(e->Maximum) * kKwPerHpInput;  // the limit is in HP
+  } else if (n == kPrmPowerIncentive && context.incentiveUnit == IncentiveUnit::PerPowerUnit) {
     upper = kPerPowerUnitIncentiveLimit;
   }
   double number = text::parseNumber(edit.text()).value_or(0);
@@ -414,9 +418,10 @@ double ParameterCatalogue::Check_Prm_Edit(BoundInput& edit, const RangeCheckCont
   return number;
 }
 
-void ParameterCatalogue::Reset_Duty_Cycle(int applicationType) {
-  if (applicationType < 0 || applicationType > 2) return;
-  const int profile = applicationType + 1;
+void ParameterCatalogue::Reset_Duty_Cycle(ApplicationType application) {
+  // Profiles are numbered 1 fan, 2 pump, 3 cooling tower.
+  const int profile = ToNumber(application) + 1;
+  if (profile < 1 || profile > 3) return;
   for (int i = 0; i < 10; ++i) {
     Show_Prm_Flow_Profile(kPrmFirstFlowPercent + i, profile);
     Show_Prm_Flow_Profile(kPrmFirstTimePercent + i, profile);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/Kinds.h"
 #include "platform/BoundInput.h"
 
 namespace korvane {
@@ -81,8 +82,8 @@ struct ParameterEntry {
 // What the range check needs to know of the window it runs in.
 struct RangeCheckContext {
   bool powerInKw = false;
-  // Selected item of the motor-power incentive's unit list (0 per power unit).
-  int incentiveUnitItem = 0;
+  // The unit selected in the motor-power incentive's list.
+  IncentiveUnit incentiveUnit = IncentiveUnit::PerPowerUnit;
 };
 
 // Number of decimals a parameter of that scale shows.
@@ -104,7 +105,7 @@ class ParameterCatalogue {
   bool New_Prm(int number, EditOwner owner, std::string_view name);
   bool New_Prm(int number, int rangeRow, EditOwner owner, std::string_view name);
   bool New_Prm_Flow(int profile, int first);
-  bool New_Prm_Efficiency(int type, std::string_view format, int start, int step);
+  bool New_Prm_Efficiency(EfficiencyType type, std::string_view format, int start, int step);
 
   const ParameterEntry* Entry(int n) const;
   BoundInput* Bound_Edit(int n) const;
@@ -149,7 +150,7 @@ class ParameterCatalogue {
 
   // Shows the default duty cycle of an application type (0 fan, 1 pump,
   // 2 cooling tower) in the twenty duty-point fields.
-  void Reset_Duty_Cycle(int applicationType);
+  void Reset_Duty_Cycle(ApplicationType application);
 
  private:
   struct Slot {

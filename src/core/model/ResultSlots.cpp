@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 #include "model/EfficiencyCurves.h"
 #include "model/FeatureSwitches.h"
@@ -23,19 +24,20 @@ class SlotWriter {
  public:
   SlotWriter(const ResultDisplay& display, ResultSlotSink& sink) : d_(display), sink_(sink) {}
 
-  void text(int slot, std::string_view value) {
+  void text(ResultSlot slot, std::string_view value) {
     sink_.Write_Result_Slot(slot, value, SlotColour::WindowText);
   }
-  void plain(int slot, double value, std::string_view suffix = {}) {
+  void plain(ResultSlot slot, double value, std::string_view suffix = {}) {
     std::string t = FormatPlain(value);
     if (!suffix.empty()) t.append(" ").append(suffix);
     text(slot, t);
   }
-  void money(int slot, double value) {
+  void money(ResultSlot slot, double value) {
     std::string t = d_.currencySymbol;
     text(slot, t.append(" ").append(FormatGrouped(value, 0, d_.thousandsSeparator)));
   }
-  void scaled(int slot, double value, double divisor, int decimals, std::string_view suffix) {
+  void scaled(ResultSlot slot, double value, double divisor, int decimals,
+              std::string_view suffix) {
     if (divisor == 0) return;
     std::string t = FormatGrouped(value / divisor, decimals, d_.thousandsSeparator);
     text(slot, t.append(" ").append(suffix));
@@ -81,20 +83,31 @@ ResultSlotTable::ResultSlotTable() {
   Reset_Result_Slots(*this);
 }
 
-void ResultSlotTable::Write_Result_Slot(int slot, std::string_view text, SlotColour colour) {
-  if (slot < 0 || slot >= kResultSlotCount) return;
-  texts_[static_cast<size_t>(slot)] = text;
-  colours_[static_cast<size_t>(slot)] = colour;
+namespace {
+// The place of a slot in the table; nothing for a number no slot has.
+std::optional<size_t> place(ResultSlot slot) {
+  const int n = ToNumber(slot);
+  if (n < 0 || n >= kResultSlotCount) return std::nullopt;
+  return static_cast<size_t>(n);
+}
+}  // namespace
+
+void ResultSlotTable::Write_Result_Slot(ResultSlot slot, std::string_view text, SlotColour colour) {
+  const auto at = place(slot);
+  if (!at) return;
+  texts_[*at] = text;
+  colours_[*at] = colour;
 }
 
-const std::string& ResultSlotTable::Text(int slot) const {
+const std::string& ResultSlotTable::Text(ResultSlot slot) const {
   static const std::string none;
-  return slot >= 0 && slot < kResultSlotCount ? texts_[static_cast<size_t>(slot)] : none;
+  const auto at = place(slot);
+  return at ? texts_[*at] : none;
 }
 
-SlotColour ResultSlotTable::Colour(int slot) const {
-  return slot >= 0 && slot < kResultSlotCount ? colours_[static_cast<size_t>(slot)]
-                                              : SlotColour::WindowText;
+SlotColour ResultSlotTable::Colour(ResultSlot slot) const {
+  const auto at = place(slot);
+  return at ? colours_[*at] : SlotColour::WindowText;
 }
 
 std::string FormatPlain(double value) {
@@ -106,12 +119,12 @@ std::string FormatGrouped(double value, int decimals, std::string_view separator
 }
 
 void Reset_Result_Slots(ResultSlotSink& sink) {
-  for (int slot = 0; slot < kResultSlotCount; ++slot) {
+  for (ResultSlot slot : kAllResultSlots) {
     sink.Write_Result_Slot(slot, kNotAvailable, SlotColour::WindowText);
   }
 }
 
-void Write_Payback_Slot(ResultSlotSink& sink, int slot, double years) {
+void Write_Payback_Slot(ResultSlotSink& sink, ResultSlot slot, double years) {
   if (std::isinf(years) && years > 0) {
     sink.Write_Result_Slot(slot, "Never", SlotColour::Red);
   } else if (years > 5) {
@@ -131,17 +144,16 @@ std::string GetPressureUnits(const ResultDisplay& display) {
   return display.metricUnits ? "kPa" : "ft.wg.";
 }
 
-std::string GetApplicationName(int applicationType) {
-  switch (applicationType) {
-    case 0:
+std::string GetApplicationName(ApplicationType application) {
+  switch (application) {
+    case ApplicationType::Fan:
       return "Fan";
-    case 1:
+    case ApplicationType::Pump:
       return "Pump";
-    case 2:
+    case ApplicationType::CoolingTower:
       return "Cooling Tower";
-    default:
-      return std::string();
   }
+  return std::string();
 }
 
 std::string GetSystemType(const TVexEnergyProjectAnalysis& project, int i) {
@@ -154,7 +166,7 @@ std::string GetSystemFlowControl(const TVexEnergyProjectAnalysis& project, int i
                                  const ResultDisplay& display) {
   const TVexEnergySystemAnalysis* system = project.Get_System(i);
   if (!system) return std::string();
-  if (system->ApplicationType() == 2) return "Bypass";
+  if (system->ApplicationType() == ApplicationType::CoolingTower) return "Bypass";
   for (const FlowControlItem& item :
        FlowControlItems(system->ApplicationType(), display.customTitles)) {
     if (item.value == system->FlowControl()) return item.name;
@@ -188,10 +200,10 @@ bool Write_System_Slots(TVexEnergyProjectAnalysis& project, int i, const ResultD
   const bool inKw = project.PowerInKw() != 0;
   const std::string powerUnits = GetPowerUnits(d, inKw);
   SlotWriter w(d, sink);
+  using enum ResultSlot;
   constexpr auto P = Case::Present;
   constexpr auto D = Case::Drive;
 
-  // Slot 3: what the CO2 figures rest on.
   std::string source;
   const int co2Source = project.Co2Source();
   if (co2Source >= 0 && co2Source <= 2) {
@@ -199,113 +211,124 @@ bool Write_System_Slots(TVexEnergyProjectAnalysis& project, int i, const ResultD
   } else {
     source = d.co2UserDescription.empty() ? std::string(kUserDefinedSource) : d.co2UserDescription;
   }
-  w.text(2, GetSystemCatalogNumber(project, i));
-  w.text(3, std::string(kCo2Caption) + " " + source + " at " +
-                FormatGrouped(s.Co2_Factor(), 3, d.thousandsSeparator) + " of CO2/" +
-                d.weightLabel);
-  w.plain(4, s.DriveMotorEfficiency(), "%");
-  w.money(5, s.DriveCost());
-  w.plain(6, s.MinimumHead(), GetPressureUnits(d));
+  w.text(CatalogNumber, GetSystemCatalogNumber(project, i));
+  w.text(Co2Basis, std::string(kCo2Caption) + " " + source + " at " +
+                       FormatGrouped(s.Co2_Factor(), 3, d.thousandsSeparator) + " of CO2/" +
+                       d.weightLabel);
+  w.plain(DriveMotorEfficiency, s.DriveMotorEfficiency(), "%");
+  w.money(DriveCost, s.DriveCost());
+  w.plain(MinimumHead, s.MinimumHead(), GetPressureUnits(d));
 
   const Co2Unit co2 = co2Unit(d, s.Annual_Co2(P));
   const Co2Unit projectCo2 = co2Unit(d, project.Total_Annual_Co2(P));
-  w.scaled(7, s.Annual_Co2(P), co2.divisor, 2, co2.suffix);
-  w.scaled(8, s.Annual_Co2(D), co2.divisor, 2, co2.suffix);
-  w.scaled(9, s.Annual_Co2_Qty(P), co2.divisor, 2, co2.suffix);
-  w.scaled(11, s.Annual_Co2_Qty(D), co2.divisor, 2, co2.suffix);
-  w.scaled(10, project.Total_Annual_Co2(P), projectCo2.divisor, 2, projectCo2.suffix);
-  w.scaled(12, project.Total_Annual_Co2(D), projectCo2.divisor, 2, projectCo2.suffix);
+  w.scaled(Co2Present, s.Annual_Co2(P), co2.divisor, 2, co2.suffix);
+  w.scaled(Co2Drive, s.Annual_Co2(D), co2.divisor, 2, co2.suffix);
+  w.scaled(Co2PresentQty, s.Annual_Co2_Qty(P), co2.divisor, 2, co2.suffix);
+  w.scaled(Co2DriveQty, s.Annual_Co2_Qty(D), co2.divisor, 2, co2.suffix);
+  w.scaled(ProjectCo2Present, project.Total_Annual_Co2(P), projectCo2.divisor, 2,
+           projectCo2.suffix);
+  w.scaled(ProjectCo2Drive, project.Total_Annual_Co2(D), projectCo2.divisor, 2, projectCo2.suffix);
 
   const EnergyUnit energy = energyUnit(d, s.Annual_Energy(P));
   const EnergyUnit projectEnergy = energyUnit(d, project.Total_Annual_Energy(P));
-  w.scaled(13, s.Annual_Energy(P), energy.divisor, 0, energy.suffix);
-  w.scaled(14, s.Annual_Energy(D), energy.divisor, 0, energy.suffix);
-  w.scaled(15, s.Annual_Energy_Qty(P), energy.divisor, 0, energy.suffix);
-  w.scaled(17, s.Annual_Energy_Qty(D), energy.divisor, 0, energy.suffix);
-  w.scaled(16, project.Total_Annual_Energy(P), projectEnergy.divisor, 0, projectEnergy.suffix);
-  w.scaled(18, project.Total_Annual_Energy(D), projectEnergy.divisor, 0, projectEnergy.suffix);
-
-  Write_Payback_Slot(sink, 19, s.Payback(P));
-  Write_Payback_Slot(sink, 20, project.Project_Payback());
-
-  w.scaled(21, s.Annual_Co2_Savings(), co2.divisor, 2, co2.suffix);
-  w.scaled(22, s.Annual_Co2_Savings_Qty(), co2.divisor, 2, co2.suffix);
-  w.scaled(23, project.Total_Annual_Co2_Savings(), projectCo2.divisor, 2, projectCo2.suffix);
-  w.money(24, s.Total_Annual_Savings());
-  w.money(25, s.Total_Annual_Savings_Qty());
-  w.money(26, project.Total_Annual_Savings());
-  w.money(27, s.Annual_Cost_Savings());
-  w.money(28, s.Annual_Cost_Savings_Qty());
-  w.scaled(29, s.Annual_Energy_Savings(), energy.divisor, 0, energy.suffix);
-  w.scaled(30, s.Annual_Energy_Savings_Qty(), energy.divisor, 0, energy.suffix);
-  w.scaled(31, project.Total_Annual_Energy_Savings(), projectEnergy.divisor, 0,
+  w.scaled(EnergyPresent, s.Annual_Energy(P), energy.divisor, 0, energy.suffix);
+  w.scaled(EnergyDrive, s.Annual_Energy(D), energy.divisor, 0, energy.suffix);
+  w.scaled(EnergyPresentQty, s.Annual_Energy_Qty(P), energy.divisor, 0, energy.suffix);
+  w.scaled(EnergyDriveQty, s.Annual_Energy_Qty(D), energy.divisor, 0, energy.suffix);
+  w.scaled(ProjectEnergyPresent, project.Total_Annual_Energy(P), projectEnergy.divisor, 0,
            projectEnergy.suffix);
-  w.money(32, s.Annual_Demand_Savings());
-  w.money(33, s.Annual_Demand_Savings_Qty());
+  w.scaled(ProjectEnergyDrive, project.Total_Annual_Energy(D), projectEnergy.divisor, 0,
+           projectEnergy.suffix);
+
+  Write_Payback_Slot(sink, Payback, s.Payback(P));
+  Write_Payback_Slot(sink, ProjectPayback, project.Project_Payback());
+
+  w.scaled(Co2Savings, s.Annual_Co2_Savings(), co2.divisor, 2, co2.suffix);
+  w.scaled(Co2SavingsQty, s.Annual_Co2_Savings_Qty(), co2.divisor, 2, co2.suffix);
+  w.scaled(ProjectCo2Savings, project.Total_Annual_Co2_Savings(), projectCo2.divisor, 2,
+           projectCo2.suffix);
+  w.money(TotalSavings, s.Total_Annual_Savings());
+  w.money(TotalSavingsQty, s.Total_Annual_Savings_Qty());
+  w.money(ProjectTotalSavings, project.Total_Annual_Savings());
+  w.money(CostSavings, s.Annual_Cost_Savings());
+  w.money(CostSavingsQty, s.Annual_Cost_Savings_Qty());
+  w.scaled(EnergySavings, s.Annual_Energy_Savings(), energy.divisor, 0, energy.suffix);
+  w.scaled(EnergySavingsQty, s.Annual_Energy_Savings_Qty(), energy.divisor, 0, energy.suffix);
+  w.scaled(ProjectEnergySavings, project.Total_Annual_Energy_Savings(), projectEnergy.divisor, 0,
+           projectEnergy.suffix);
+  w.money(DemandSavings, s.Annual_Demand_Savings());
+  w.money(DemandSavingsQty, s.Annual_Demand_Savings_Qty());
 
   const std::string flowControl = GetSystemFlowControl(project, i, d);
-  w.text(34, flowControl.empty() ? "" : "Flow Control:");
-  w.text(35, flowControl);
-  w.money(36, s.InstallCost());
-  w.plain(37, s.MotorEfficiency(), "%");
-  w.plain(38, s.MotorFla(), "A.");
-  w.plain(39, s.Get_Motor_Power(inKw), powerUnits);
-  w.plain(40, GetSystemVoltageValue(project, i), "V");
-  w.plain(41, s.Quantity());
-  w.scaled(42, s.Annual_Hours(), 1, 0, "Hrs");
-  w.scaled(43, static_cast<double>(s.Annual_Hours()) * s.Quantity(), 1, 0, "Hrs");
-  w.plain(44, s.DaysPerWeek(), "days");
+  w.text(FlowControlCaption, flowControl.empty() ? "" : "Flow Control:");
+  w.text(FlowControl, flowControl);
+  w.money(InstallCost, s.InstallCost());
+  w.plain(MotorEfficiency, s.MotorEfficiency(), "%");
+  w.plain(MotorFla, s.MotorFla(), "A.");
+  w.plain(MotorPower, s.Get_Motor_Power(inKw), powerUnits);
+  w.plain(Voltage, GetSystemVoltageValue(project, i), "V");
+  w.plain(Quantity, s.Quantity());
+  w.scaled(AnnualHours, s.Annual_Hours(), 1, 0, "Hrs");
+  w.scaled(AnnualHoursQty, static_cast<double>(s.Annual_Hours()) * s.Quantity(), 1, 0, "Hrs");
+  w.plain(DaysPerWeek, s.DaysPerWeek(), "days");
   const bool perYear = s.HoursPerYearMode() == 1;
-  w.text(45, perYear ? "Hours per Year:" : "Hours per Day:");
-  w.plain(46, perYear ? s.HoursPerYear() : s.HoursPerDay(), "hours");
-  w.plain(47, s.WeeksPerYear(), "weeks");
-  w.text(48, project.CumulativePayback() ? "Cumulative (Zero-crossing indicates breakeven point)"
-                                         : "Non-Cumulative (Red Circle indicates breakeven point)");
+  w.text(HoursCaption, perYear ? "Hours per Year:" : "Hours per Day:");
+  w.plain(Hours, perYear ? s.HoursPerYear() : s.HoursPerDay(), "hours");
+  w.plain(WeeksPerYear, s.WeeksPerYear(), "weeks");
+  w.text(PaybackDisplay, project.CumulativePayback()
+                             ? "Cumulative (Zero-crossing indicates breakeven point)"
+                             : "Non-Cumulative (Red Circle indicates breakeven point)");
 
+  // Cash-flow rows: 2..6 are years 1..5, 7 their total.
+  constexpr int kYear1Row = 2;
+  constexpr int kTotalRow = 7;
   auto cash = [&](CashColumn c, int row) { return s.Cash_Flow_Qty(P, c, row); };
-  w.money(49, cash(CashColumn::DriveCost, 7));
-  w.money(51, cash(CashColumn::DriveCost, 2));
-  w.money(50, project.Total_Cash_Flow(CashColumn::DriveCost, 7));
-  w.money(52, cash(CashColumn::InstallCost, 7));
-  w.money(54, cash(CashColumn::InstallCost, 2));
-  w.money(53, project.Total_Cash_Flow(CashColumn::InstallCost, 7));
-  w.money(55, cash(CashColumn::Net, 7));
-  for (int year = 1; year <= 5; ++year) w.money(55 + year, cash(CashColumn::Net, year + 1));
-  w.money(61, cash(CashColumn::EnergySavings, 7));
-  w.money(62, cash(CashColumn::EnergySavings, 2));
-  for (int year = 2; year <= 5; ++year) {
-    w.money(62 + year, cash(CashColumn::EnergySavings, year + 1));
+  w.money(DriveCostTotalQty, cash(CashColumn::DriveCost, kTotalRow));
+  w.money(DriveCostYear1Qty, cash(CashColumn::DriveCost, kYear1Row));
+  w.money(ProjectDriveCostTotal, project.Total_Cash_Flow(CashColumn::DriveCost, kTotalRow));
+  w.money(InstallCostTotalQty, cash(CashColumn::InstallCost, kTotalRow));
+  w.money(InstallCostYear1Qty, cash(CashColumn::InstallCost, kYear1Row));
+  w.money(ProjectInstallCostTotal, project.Total_Cash_Flow(CashColumn::InstallCost, kTotalRow));
+  w.money(NetCashTotalQty, cash(CashColumn::Net, kTotalRow));
+  w.money(EnergyCostTotalQty, cash(CashColumn::EnergySavings, kTotalRow));
+  w.money(IncentivesTotalQty, cash(CashColumn::Incentives, kTotalRow));
+  for (int year = 0; year < 5; ++year) {
+    const auto k = static_cast<size_t>(year);
+    w.money(kNetCashYearSlots[k], cash(CashColumn::Net, kYear1Row + year));
+    w.money(kEnergyCostYearSlots[k], cash(CashColumn::EnergySavings, kYear1Row + year));
+    w.money(kIncentivesYearSlots[k], cash(CashColumn::Incentives, kYear1Row + year));
   }
-  w.money(63, project.Total_Cash_Flow(CashColumn::EnergySavings, 2));
-  w.money(68, project.Total_Cash_Flow(CashColumn::DemandSavings, 2));
-  w.money(69, cash(CashColumn::Incentives, 7));
-  w.money(70, project.Total_Cash_Flow(CashColumn::Incentives, 7));
-  for (int year = 1; year <= 5; ++year) w.money(70 + year, cash(CashColumn::Incentives, year + 1));
+  w.money(ProjectEnergyCostYear1, project.Total_Cash_Flow(CashColumn::EnergySavings, kYear1Row));
+  w.money(ProjectDemandSavingsYear1, project.Total_Cash_Flow(CashColumn::DemandSavings, kYear1Row));
+  w.money(ProjectIncentivesTotal, project.Total_Cash_Flow(CashColumn::Incentives, kTotalRow));
 
-  w.text(76, s.Identification().empty() ? "<No Name>: " + threeDigits(i) : s.Identification());
-  w.text(77, GetSystemType(project, i));
-  w.text(78, d.currencySymbol + " " + FormatPlain(s.PowerIncentive()) + " per " +
-                 (s.IncentiveUnit() == 0 ? powerUnits : std::string("system")) + "; " +
-                 (s.PowerIncentiveOneTime() == 0 ? "Yearly" : "One-time"));
-  w.money(79, s.UtilityIncentive());
-  w.text(80, std::string("Weight Units: ") + (d.metricUnits ? "Metric" : "English"));
+  w.text(Identification,
+         s.Identification().empty() ? "<No Name>: " + threeDigits(i) : s.Identification());
+  w.text(SystemType, GetSystemType(project, i));
+  w.text(
+      PowerIncentive,
+      d.currencySymbol + " " + FormatPlain(s.PowerIncentive()) + " per " +
+          (s.IncentiveUnit() == IncentiveUnit::PerPowerUnit ? powerUnits : std::string("system")) +
+          "; " + (s.PowerIncentiveOneTime() == 0 ? "Yearly" : "One-time"));
+  w.money(UtilityIncentive, s.UtilityIncentive());
+  w.text(WeightUnits, std::string("Weight Units: ") + (d.metricUnits ? "Metric" : "English"));
   return true;
 }
 
-void UpdateSystemsAggregates(const TVexEnergyProjectAnalysis& project, int applicationType,
+void UpdateSystemsAggregates(const TVexEnergyProjectAnalysis& project, ApplicationType application,
                              const ResultDisplay& display, ResultSlotSink& sink) {
   int count = 0;
   double power = 0;
   const bool inKw = project.PowerInKw() != 0;
   for (int i = 1; i <= project.SystemCount(); ++i) {
     const TVexEnergySystemAnalysis& s = *project.Get_System(i);
-    if (s.ApplicationType() != applicationType) continue;
+    if (s.ApplicationType() != application) continue;
     ++count;
     power += s.Get_Motor_Power(inKw);
   }
   SlotWriter w(display, sink);
-  w.plain(0, count);
-  w.plain(1, power, GetPowerUnits(display, inKw));
+  w.plain(ResultSlot::SystemsOfType, count);
+  w.plain(ResultSlot::PowerOfType, power, GetPowerUnits(display, inKw));
 }
 
 std::array<DutyRow, kPointCount> System_Duty_Rows(const TVexEnergyProjectAnalysis& project, int i) {

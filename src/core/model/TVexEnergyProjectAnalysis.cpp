@@ -8,6 +8,7 @@ namespace korvane::model {
 
 namespace {
 constexpr std::string_view kMaximumSystemsReached = "Maximum number of systems reached.";
+constexpr int kDriveSlot = 1;
 constexpr int kAcrossTheLineSlot = 7;
 constexpr int kNeverUsedSlot = 2;
 }  // namespace
@@ -68,9 +69,9 @@ bool TVexEnergyProjectAnalysis::Remove_System(int i) {
   return true;
 }
 
-void TVexEnergyProjectAnalysis::onSystemChanged(void* data, TVexEnergySystem& system, int code) {
-  if (code != kChangeApplicationType && code != kChangeFlowControl) return;
-  // Application type and flow control choose the curves the system runs on.
+void TVexEnergyProjectAnalysis::onSystemChanged(void* data, TVexEnergySystem& system,
+                                                ChangeCode code) {
+  if (!ChoosesCurves(code)) return;
   auto* project = static_cast<TVexEnergyProjectAnalysis*>(data);
   project->Discard_Totals();
   project->Prepare_System(static_cast<TVexEnergySystemAnalysis&>(system).Position());
@@ -79,9 +80,14 @@ void TVexEnergyProjectAnalysis::onSystemChanged(void* data, TVexEnergySystem& sy
 bool TVexEnergyProjectAnalysis::Prepare_System(int i) {
   if (!Ready() || i < 1 || i > systemCount_) return false;
   TVexEnergySystemAnalysis* system = Get_System(i);
-  const int application = system->ApplicationType();
-  const int flowControl = system->FlowControl();
-  if (application < 0 || application > 2 || flowControl < 0 || flowControl > 4) return false;
+  // The curve table counts applications from 1; the present control's curve
+  // sits three slots past its flow-control number.
+  const int application = ToNumber(system->ApplicationType()) + 1;
+  const int flowControl = ToNumber(system->FlowControl());
+  if (application < 1 || application > kApplicationCount || flowControl < 0 ||
+      flowControl > ToNumber(FlowControl::AcrossTheLine)) {
+    return false;
+  }
 
   PreparedSettings settings;
   settings.co2Source = co2Source_;
@@ -91,8 +97,8 @@ bool TVexEnergyProjectAnalysis::Prepare_System(int i) {
   settings.powerInKw = powerInKw_;
   for (int p = 1; p <= kPointCount; ++p) {
     const auto k = static_cast<size_t>(p - 1);
-    settings.curves[0][k] = Get_Curve(application + 1, 1, p);
-    settings.curves[1][k] = Get_Curve(application + 1, flowControl + 3, p);
+    settings.curves[0][k] = Get_Curve(application, kDriveSlot, p);
+    settings.curves[1][k] = Get_Curve(application, flowControl + 3, p);
   }
   system->Prepare(settings);
   return true;

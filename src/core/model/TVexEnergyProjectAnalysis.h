@@ -115,7 +115,7 @@ class TVexEnergyProjectAnalysis {
     double payback = 0;
   };
 
-  static void onSystemChanged(void* data, TVexEnergySystem& system, int code);
+  static void onSystemChanged(void* data, TVexEnergySystem& system, ChangeCode code);
   const Totals& totals() const;
   template <typename T>
   void assignShared(T& field, T value);

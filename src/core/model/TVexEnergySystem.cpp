@@ -1,6 +1,7 @@
 #include "model/TVexEnergySystem.h"
 
 #include "model/ChangeCode.h"
+#include "model/PowerConversion.h"
 
 namespace korvane::model {
 
@@ -22,7 +23,7 @@ bool TVexEnergySystem::Add_Listener(ChangeProc proc, void* data) {
   return true;
 }
 
-void TVexEnergySystem::notify(int code) {
+void TVexEnergySystem::notify(ChangeCode code) {
   // A listener may not add listeners while being told; iterate by index so a
   // grown list stays safe all the same.
   for (size_t i = 0; i < listeners_.size(); ++i) {
@@ -32,19 +33,19 @@ void TVexEnergySystem::notify(int code) {
 }
 
 template <typename T>
-void TVexEnergySystem::assign(T& field, T value, int code) {
+void TVexEnergySystem::assign(T& field, T value, ChangeCode code) {
   if (!Ready() || field == value) return;
   field = value;
   notify(code);
 }
 
-void TVexEnergySystem::assignAmount(float& field, float value, int code) {
+void TVexEnergySystem::assignAmount(float& field, float value, ChangeCode code) {
   if (!(value >= 0)) return;  // negative amounts (and NaN) are ignored
   assign(field, value, code);
 }
 
 void TVexEnergySystem::Set_PresentAcrossTheLine(std::uint8_t value) {
-  assign(presentAcrossTheLine_, value, kChangePresentAcrossTheLine);
+  assign(presentAcrossTheLine_, value, ChangeCode::PresentAcrossTheLine);
 }
 
 std::uint8_t TVexEnergySystem::AltRateAtPoint(int point) const {
@@ -53,65 +54,65 @@ std::uint8_t TVexEnergySystem::AltRateAtPoint(int point) const {
 
 void TVexEnergySystem::Set_AltRateAtPoint(int point, std::uint8_t value) {
   if (!validPoint(point)) return;
-  assign(altRateAtPoint_[static_cast<size_t>(point - 1)], value, kChangeAltRateAtPoint);
+  assign(altRateAtPoint_[static_cast<size_t>(point - 1)], value, ChangeCode::AltRateAtPoint);
 }
 
-void TVexEnergySystem::Set_ApplicationType(std::int32_t value) {
-  assign(applicationType_, value, kChangeApplicationType);
+void TVexEnergySystem::Set_ApplicationType(model::ApplicationType value) {
+  assign(applicationType_, value, ChangeCode::ApplicationType);
 }
-void TVexEnergySystem::Set_FlowControl(std::int32_t value) {
-  assign(flowControl_, value, kChangeFlowControl);
+void TVexEnergySystem::Set_FlowControl(model::FlowControl value) {
+  assign(flowControl_, value, ChangeCode::FlowControl);
 }
-void TVexEnergySystem::Set_DemandUnit(std::int32_t value) {
-  assign(demandUnit_, value, kChangeDemandUnit);
+void TVexEnergySystem::Set_DemandUnit(model::DemandUnit value) {
+  assign(demandUnit_, value, ChangeCode::DemandUnit);
 }
-void TVexEnergySystem::Set_IncentiveUnit(std::int32_t value) {
-  assign(incentiveUnit_, value, kChangeIncentiveUnit);
+void TVexEnergySystem::Set_IncentiveUnit(model::IncentiveUnit value) {
+  assign(incentiveUnit_, value, ChangeCode::IncentiveUnit);
 }
 void TVexEnergySystem::Set_InstallCost(float value) {
-  assignAmount(installCost_, value, kChangeInstallCost);
+  assignAmount(installCost_, value, ChangeCode::InstallCost);
 }
 void TVexEnergySystem::Set_DriveMotorEfficiency(float value) {
-  assignAmount(driveMotorEfficiency_, value, kChangeDriveMotorEfficiency);
+  assignAmount(driveMotorEfficiency_, value, ChangeCode::DriveMotorEfficiency);
 }
 void TVexEnergySystem::Set_DriveCost(float value) {
-  assignAmount(driveCost_, value, kChangeDriveCost);
+  assignAmount(driveCost_, value, ChangeCode::DriveCost);
 }
 void TVexEnergySystem::Set_MotorEfficiency(float value) {
-  assignAmount(motorEfficiency_, value, kChangeMotorEfficiency);
+  assignAmount(motorEfficiency_, value, ChangeCode::MotorEfficiency);
 }
 
 void TVexEnergySystem::Set_MotorHp(float value) {
   if (!Ready() || !(value >= 0) || value == motorHp_) return;
   motorHp_ = value;
-  motorKw_ = static_cast<float>(static_cast<double>(value) * kKwPerHp);
-  notify(kChangeMotorHp);
+  motorKw_ = static_cast<float>(static_cast<double>(value) * kKwPerHpInput);
+  notify(ChangeCode::MotorHp);
 }
 
 void TVexEnergySystem::Set_MotorKw(float value) {
   if (!Ready() || !(value >= 0) || value == motorKw_) return;
   motorKw_ = value;
-  motorHp_ = static_cast<float>(static_cast<double>(value) / kKwPerHp);
-  notify(kChangeMotorKw);
+  motorHp_ = static_cast<float>(static_cast<double>(value) / kKwPerHpInput);
+  notify(ChangeCode::MotorKw);
 }
 
 void TVexEnergySystem::Set_AlternateRate(float value) {
-  assignAmount(alternateRate_, value, kChangeAlternateRate);
+  assignAmount(alternateRate_, value, ChangeCode::AlternateRate);
 }
 void TVexEnergySystem::Set_DemandCharge(float value) {
-  assignAmount(demandCharge_, value, kChangeDemandCharge);
+  assignAmount(demandCharge_, value, ChangeCode::DemandCharge);
 }
 void TVexEnergySystem::Set_DemandRebate(float value) {
-  assignAmount(demandRebate_, value, kChangeDemandRebate);
+  assignAmount(demandRebate_, value, ChangeCode::DemandRebate);
 }
 void TVexEnergySystem::Set_UtilityIncentive(float value) {
-  assignAmount(utilityIncentive_, value, kChangeUtilityIncentive);
+  assignAmount(utilityIncentive_, value, ChangeCode::UtilityIncentive);
 }
 void TVexEnergySystem::Set_PowerIncentive(float value) {
-  assignAmount(powerIncentive_, value, kChangePowerIncentive);
+  assignAmount(powerIncentive_, value, ChangeCode::PowerIncentive);
 }
 void TVexEnergySystem::Set_EnergyRate(float value) {
-  assignAmount(energyRate_, value, kChangeEnergyRate);
+  assignAmount(energyRate_, value, ChangeCode::EnergyRate);
 }
 
 std::uint16_t TVexEnergySystem::FlowPercent(int point) const {
@@ -119,39 +120,39 @@ std::uint16_t TVexEnergySystem::FlowPercent(int point) const {
 }
 void TVexEnergySystem::Set_FlowPercent(int point, std::uint16_t value) {
   if (!validPoint(point)) return;
-  assign(flowPercent_[static_cast<size_t>(point - 1)], value, kChangeFlowPercent);
+  assign(flowPercent_[static_cast<size_t>(point - 1)], value, ChangeCode::FlowPercent);
 }
 std::uint16_t TVexEnergySystem::TimePercent(int point) const {
   return Ready() && validPoint(point) ? timePercent_[static_cast<size_t>(point - 1)] : 0;
 }
 void TVexEnergySystem::Set_TimePercent(int point, std::uint16_t value) {
   if (!validPoint(point)) return;
-  assign(timePercent_[static_cast<size_t>(point - 1)], value, kChangeTimePercent);
+  assign(timePercent_[static_cast<size_t>(point - 1)], value, ChangeCode::TimePercent);
 }
 
 void TVexEnergySystem::Set_Quantity(std::uint16_t value) {
-  assign(quantity_, value, kChangeQuantity);
+  assign(quantity_, value, ChangeCode::Quantity);
 }
 void TVexEnergySystem::Set_IncentiveOneTime(std::int16_t value) {
-  assign(incentiveOneTime_, value, kChangeIncentiveOneTime);
+  assign(incentiveOneTime_, value, ChangeCode::IncentiveOneTime);
 }
 void TVexEnergySystem::Set_PowerIncentiveOneTime(std::int16_t value) {
-  assign(powerIncentiveOneTime_, value, kChangePowerIncentiveOneTime);
+  assign(powerIncentiveOneTime_, value, ChangeCode::PowerIncentiveOneTime);
 }
 void TVexEnergySystem::Set_DaysPerWeek(std::uint16_t value) {
-  assign(daysPerWeek_, value, kChangeDaysPerWeek);
+  assign(daysPerWeek_, value, ChangeCode::DaysPerWeek);
 }
 void TVexEnergySystem::Set_HoursPerDay(std::uint16_t value) {
-  assign(hoursPerDay_, value, kChangeHoursPerDay);
+  assign(hoursPerDay_, value, ChangeCode::HoursPerDay);
 }
 void TVexEnergySystem::Set_HoursPerYear(std::uint16_t value) {
-  assign(hoursPerYear_, value, kChangeHoursPerYear);
+  assign(hoursPerYear_, value, ChangeCode::HoursPerYear);
 }
 void TVexEnergySystem::Set_HoursPerYearMode(std::int16_t value) {
-  assign(hoursPerYearMode_, value, kChangeHoursPerYearMode);
+  assign(hoursPerYearMode_, value, ChangeCode::HoursPerYearMode);
 }
 void TVexEnergySystem::Set_WeeksPerYear(std::uint16_t value) {
-  assign(weeksPerYear_, value, kChangeWeeksPerYear);
+  assign(weeksPerYear_, value, ChangeCode::WeeksPerYear);
 }
 
 // Fields without a change code.
@@ -201,11 +202,11 @@ void TVexEnergySystem::Reset_System() {
   Set_PresentAcrossTheLine(0);
   Set_UserOverride(0);
   Set_AutoCatalog(0);
-  Set_ApplicationType(0);
-  Set_FlowControl(0);
-  Set_DemandUnit(0);
+  Set_ApplicationType(model::ApplicationType::Fan);
+  Set_FlowControl(model::FlowControl::InletVaneOrValve);
+  Set_DemandUnit(model::DemandUnit::Kw);
   Set_VoltageClass(0);
-  Set_IncentiveUnit(0);
+  Set_IncentiveUnit(model::IncentiveUnit::PerPowerUnit);
   Set_InstallCost(0);
   Set_DriveMotorEfficiency(0);
   Set_DriveCost(0);

@@ -6,14 +6,16 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Kinds.h"
 #include "model/ObjectState.h"
 
 namespace korvane::model {
 
 class TVexEnergySystem;
+enum class ChangeCode : int;
 
 // A change listener: called with its own data, the record and the change code.
-using ChangeProc = void (*)(void* data, TVexEnergySystem& system, int code);
+using ChangeProc = void (*)(void* data, TVexEnergySystem& system, ChangeCode code);
 
 // Everything the user enters for one driven machine. Every field that enters a
 // calculation is changed through a setter that ignores unchanged values (and,
@@ -37,14 +39,19 @@ class TVexEnergySystem {
   void Set_PresentAcrossTheLine(std::uint8_t value);
   std::uint8_t AltRateAtPoint(int point) const;
   void Set_AltRateAtPoint(int point, std::uint8_t value);
-  std::int32_t ApplicationType() const { return applicationType_; }
-  void Set_ApplicationType(std::int32_t value);
-  std::int32_t FlowControl() const { return flowControl_; }
-  void Set_FlowControl(std::int32_t value);
-  std::int32_t DemandUnit() const { return demandUnit_; }
-  void Set_DemandUnit(std::int32_t value);
-  std::int32_t IncentiveUnit() const { return incentiveUnit_; }
-  void Set_IncentiveUnit(std::int32_t value);
+  model::ApplicationType ApplicationType() const { return applicationType_; }
+  void Set_ApplicationType(model::ApplicationType value);
+  model::FlowControl FlowControl() const { return flowControl_; }
+  void Set_FlowControl(model::FlowControl value);
+  model::DemandUnit DemandUnit() const { return demandUnit_; }
+  void Set_DemandUnit(model::DemandUnit value);
+  model::IncentiveUnit IncentiveUnit() const { return incentiveUnit_; }
+  void Set_IncentiveUnit(model::IncentiveUnit value);
+  // TRANSITION: the file reader still hands over plain numbers.
+  void Set_ApplicationType(std::int32_t n) { Set_ApplicationType(model::ApplicationType{n}); }
+  void Set_FlowControl(std::int32_t n) { Set_FlowControl(model::FlowControl{n}); }
+  void Set_DemandUnit(std::int32_t n) { Set_DemandUnit(model::DemandUnit{n}); }
+  void Set_IncentiveUnit(std::int32_t n) { Set_IncentiveUnit(model::IncentiveUnit{n}); }
   float InstallCost() const { return installCost_; }
   void Set_InstallCost(float value);
   float DriveMotorEfficiency() const { return driveMotorEfficiency_; }
@@ -54,9 +61,9 @@ class TVexEnergySystem {
   float MotorEfficiency() const { return motorEfficiency_; }
   void Set_MotorEfficiency(float value);
   float MotorHp() const { return motorHp_; }
-  void Set_MotorHp(float value);  // also sets MotorKw = HP x 0.746
+  void Set_MotorHp(float value);  // also sets MotorKw = HP x kKwPerHpInput
   float MotorKw() const { return motorKw_; }
-  void Set_MotorKw(float value);  // also sets MotorHp = kW / 0.746
+  void Set_MotorKw(float value);  // also sets MotorHp = kW / kKwPerHpInput
   float AlternateRate() const { return alternateRate_; }
   void Set_AlternateRate(float value);
   float DemandCharge() const { return demandCharge_; }
@@ -130,10 +137,10 @@ class TVexEnergySystem {
     void* data;
   };
 
-  void notify(int code);
+  void notify(ChangeCode code);
   template <typename T>
-  void assign(T& field, T value, int code);
-  void assignAmount(float& field, float value, int code);
+  void assign(T& field, T value, ChangeCode code);
+  void assignAmount(float& field, float value, ChangeCode code);
   static bool validPoint(int point) { return point >= 1 && point <= kPointCount; }
 
   ObjectState state_ = ObjectState::UnderConstruction;
@@ -143,11 +150,11 @@ class TVexEnergySystem {
   std::array<std::uint8_t, kPointCount> altRateAtPoint_{};
   std::uint8_t userOverride_ = 0;
   std::uint8_t autoCatalog_ = 0;
-  std::int32_t applicationType_ = 0;
-  std::int32_t flowControl_ = 0;
-  std::int32_t demandUnit_ = 0;
+  model::ApplicationType applicationType_ = model::ApplicationType::Fan;
+  model::FlowControl flowControl_ = model::FlowControl::InletVaneOrValve;
+  model::DemandUnit demandUnit_ = model::DemandUnit::Kw;
   std::int32_t voltageClass_ = 0;
-  std::int32_t incentiveUnit_ = 0;
+  model::IncentiveUnit incentiveUnit_ = model::IncentiveUnit::PerPowerUnit;
   float installCost_ = 0;
   float driveMotorEfficiency_ = 0;
   float driveCost_ = 0;

@@ -14,7 +14,7 @@ TVexEnergySystemAnalysis::TVexEnergySystemAnalysis(int position) : position_(pos
   }
 }
 
-void TVexEnergySystemAnalysis::onSystemChanged(void* data, TVexEnergySystem&, int code) {
+void TVexEnergySystemAnalysis::onSystemChanged(void* data, TVexEnergySystem&, ChangeCode code) {
   if (InvalidatesResults(code)) static_cast<TVexEnergySystemAnalysis*>(data)->Discard_Results();
 }
 
@@ -135,7 +135,7 @@ void TVexEnergySystemAnalysis::computeCase(Case c) const {
     } else {
       eta = efficiency * (CurveAtFlow(prepared_.curves[0], flow) / 100.0);
     }
-    const double input = eta != 0 ? load * kAnalysisKwPerHp / eta : 0;
+    const double input = eta != 0 ? load * kKwPerHpAnalysis / eta : 0;
     const double pointHours = time / 100.0 * hours;
     const double energy = pointHours * input;
     // Both cases run at the same hours, so they pay the same tariff.
@@ -223,7 +223,7 @@ void TVexEnergySystemAnalysis::ensureSavings() const {
     }
   }
   savings_.peakReduction = reduction;
-  const double basis = DemandUnit() == 1 && prepared_.powerFactor > 0
+  const double basis = DemandUnit() == model::DemandUnit::Kva && prepared_.powerFactor > 0
                            ? reduction / prepared_.powerFactor
                            : reduction;
   savings_.demandSavings = basis * kMonthsPerYear * DemandCharge();
@@ -267,7 +267,9 @@ void TVexEnergySystemAnalysis::ensureCashFlow() const {
   const double drive = DriveCost();
   const double install = InstallCost();
   const double utility = UtilityIncentive();
-  const double perPower = IncentiveUnit() == 0 ? Get_Motor_Power(prepared_.powerInKw != 0) : 1.0;
+  const double perPower = IncentiveUnit() == model::IncentiveUnit::PerPowerUnit
+                              ? Get_Motor_Power(prepared_.powerInKw != 0)
+                              : 1.0;
   const double power = PowerIncentive() * perPower;
   const bool utilityOnce = IncentiveOneTime() == 1;
   const bool powerOnce = PowerIncentiveOneTime() == 1;

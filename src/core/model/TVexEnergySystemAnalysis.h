@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 
+#include "model/PowerConversion.h"
 #include "model/TVexEnergySystem.h"
 
 namespace korvane::model {
@@ -59,7 +60,6 @@ inline constexpr int kCashColumnCount = 8;
 inline constexpr int kCashRowCount = 7;
 
 // The analysis' constants.
-inline constexpr double kAnalysisKwPerHp = 0.7457;
 inline constexpr int kMonthsPerYear = 12;
 
 // Rounds to a number of decimals, halves away from zero, on the value's
@@ -165,7 +165,7 @@ class TVexEnergySystemAnalysis : public TVexEnergySystem {
     double total = 0;
   };
 
-  static void onSystemChanged(void* data, TVexEnergySystem& system, int code);
+  static void onSystemChanged(void* data, TVexEnergySystem& system, ChangeCode code);
   bool valid(Family f) const { return validity_.test(static_cast<size_t>(f)); }
   void markValid(Family f) const { validity_.set(static_cast<size_t>(f)); }
   bool computable() const { return Ready() && analysisState_ == ObjectState::Ready; }

@@ -70,9 +70,9 @@ void writeSystem(FileText& f, const TVexEnergySystem& s, const ProjectFileSource
 
   f.heading("SYSTEM ITEM START");
   f.tag("APP", s.Identification());
-  f.tag("ATP", std::to_string(s.ApplicationType()));
+  f.tag("ATP", std::to_string(model::ToNumber(s.ApplicationType())));
   f.tag("MHR", c.Format_Prm(model::kPrmMinimumHead, s.MinimumHead()));
-  f.tag("FLW", std::to_string(s.FlowControl()));
+  f.tag("FLW", std::to_string(model::ToNumber(s.FlowControl())));
   f.tag("MHP", c.Format_Prm(model::kPrmMotorPower, s.MotorHp()));
   f.tag("MEF", c.Format_Prm(model::kPrmMotorEfficiency, s.MotorEfficiency()));
   f.tag("MVL", std::to_string(s.VoltageClass()));
@@ -103,7 +103,7 @@ void writeSystem(FileText& f, const TVexEnergySystem& s, const ProjectFileSource
   f.tag("UMR", c.Format_Prm(model::kPrmPowerIncentive, s.PowerIncentive()));
   f.tag("DME", c.Format_Prm(model::kPrmDriveMotorEfficiency, s.DriveMotorEfficiency()));
   f.tag("UMI", std::to_string(s.PowerIncentiveOneTime()));
-  f.tag("URP", std::to_string(s.IncentiveUnit()));
+  f.tag("URP", std::to_string(model::ToNumber(s.IncentiveUnit())));
   f.heading("SYSTEM ITEM END");
   f.line("");
 }

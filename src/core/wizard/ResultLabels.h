@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "model/ResultSlots.h"
 #include "model/WizardFields.h"
 
 // Every label that shows a result slot, on the wizard's overview tabs, result
@@ -75,13 +77,13 @@ struct ResultLabel {
   // Object name: the wizard's label, or the report's named object (page 1)
   // or data-set field (pages 2 to 5), which the report matches ignoring case.
   std::string_view name{};
-  int slot = 0;
+  model::ResultSlot slot = model::ResultSlot::SystemsOfType;
   LabelPage page = LabelPage::SystemTab;
   LabelGroup group = LabelGroup::None;
   std::string_view caption{};
   std::string_view column{};  // heading of its column, in tables of several columns
   LabelRole role = LabelRole::Value;
-  int captionSlot = -1;  // the caption is the text of this slot
+  std::optional<model::ResultSlot> captionSlot{};  // the caption is the text of this slot
   model::SwitchRule hiddenBy{};
   model::RowCondition condition = model::RowCondition::Always;
 };
