@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Fakes.h"
+#include "CatalogueFixture.h"
 #include "model/EfficiencyCurves.h"
 #include "model/EnergyModel.h"
 #include "model/FeatureSwitches.h"
@@ -11,15 +11,13 @@
 namespace korvane::model {
 namespace {
 
-using korvane::testing::FakeAlertSound;
 using korvane::testing::FakeForm;
 using korvane::testing::FakeMessageSink;
-using korvane::testing::FakeProgramExit;
 
-class CurvesTest : public ::testing::Test {
+class CurvesTest : public korvane::testing::CatalogueFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(catalogue.Build(&wizard, &preferences));
+    ASSERT_TRUE(buildCatalogue());
     auto edits = Collect_Curve_Edits(preferences);
     ASSERT_TRUE(edits.has_value());
     curves.Set_Dialog_Edits(*edits);
@@ -30,12 +28,6 @@ class CurvesTest : public ::testing::Test {
     preferences.edit(name).setText(text);
   }
 
-  FakeMessageSink messages;
-  FakeAlertSound alert;
-  FakeProgramExit exit;
-  FakeForm wizard;
-  FakeForm preferences;
-  ParameterCatalogue catalogue{messages, alert, exit};
   EnergyModel model;
   TVexEnergyProjectAnalysis& project = model.project;
   MemorySettingsStore store;
@@ -53,11 +45,7 @@ TEST_F(CurvesTest, FactoryCurvesLandInTheirSlots) {
   EXPECT_EQ(project.Get_Curve(1, 2, 1), 0);
 
   // Fans and pumps with control 0 run on different curves of slot 3.
-  struct NoMessages : MessageSink {
-    MessageAnswer show(MessageKind, std::string_view, MessageButtons) override {
-      return MessageAnswer::Ok;
-    }
-  } quiet;
+  FakeMessageSink quiet;
   project.Add_System(quiet);
   project.Add_System(quiet);
   project.Get_System(1)->Set_FlowControl(FlowControl::OutletDamper);

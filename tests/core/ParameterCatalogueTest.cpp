@@ -5,29 +5,21 @@
 #include <limits>
 #include <string>
 
-#include "Fakes.h"
+#include "CatalogueFixture.h"
 #include "model/ParameterCatalogue.h"
 
 namespace korvane::model {
 namespace {
 
-using korvane::testing::FakeAlertSound;
 using korvane::testing::FakeEdit;
 using korvane::testing::FakeForm;
 using korvane::testing::FakeMessageSink;
 using korvane::testing::FakeProgramExit;
 
-class CatalogueTest : public ::testing::Test {
+class CatalogueTest : public korvane::testing::CatalogueFixture {
  protected:
-  bool build() { return catalogue.Build(&wizard, &preferences); }
+  bool build() { return buildCatalogue(); }
   FakeEdit& edit(int n) { return static_cast<FakeEdit&>(*catalogue.Bound_Edit(n)); }
-
-  FakeMessageSink messages;
-  FakeAlertSound alert;
-  FakeProgramExit exit;
-  FakeForm wizard;
-  FakeForm preferences;
-  ParameterCatalogue catalogue{messages, alert, exit};
 };
 
 TEST_F(CatalogueTest, BindsEveryParameterToItsNamedField) {

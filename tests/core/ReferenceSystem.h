@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Fakes.h"
 #include "model/EnergyModel.h"
-#include "platform/MessageSink.h"
 
 namespace korvane::testing {
 
@@ -23,11 +23,7 @@ inline void setFactoryFanCurves(model::TVexEnergyProjectAnalysis& project) {
 // Adds the worked example: a 20 HP fan with an outlet damper, 95 % motor,
 // running all year at 0.10 per kWh with a drive of 3000.
 inline model::TVexEnergySystemAnalysis& addReferenceFan(model::TVexEnergyProjectAnalysis& project) {
-  struct NoMessages : MessageSink {
-    MessageAnswer show(MessageKind, std::string_view, MessageButtons) override {
-      return MessageAnswer::Ok;
-    }
-  } messages;
+  FakeMessageSink messages;
   const int i = project.Add_System(messages);
   auto& fan = *project.Get_System(i);
   fan.Set_ApplicationType(model::ApplicationType::Fan);

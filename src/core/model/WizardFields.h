@@ -280,6 +280,15 @@ constexpr WizardField Choice(FieldKind kind, std::string_view name, WizardStep s
           .condition = condition};
 }
 
+// What a radio button selects: whether an incentive is paid once
+// (IncentiveOneTime, PowerIncentiveOneTime) and how the hours are entered
+// (HoursPerYearMode). Lists select by their items and take none.
+inline constexpr int kYearlyItem = 0;
+inline constexpr int kOneTimeItem = 1;
+inline constexpr int kHoursPerDayItem = 0;
+inline constexpr int kHoursPerYearItem = 1;
+inline constexpr int kListItem = 0;
+
 inline constexpr std::string_view kUtilityIncentive = "Utility Incentive:";
 inline constexpr std::string_view kOneTime = "One-time";
 inline constexpr std::string_view kYearly = "Yearly";
@@ -345,14 +354,15 @@ inline constexpr std::array kWizardFields{
     fields::UtilityRate("A107", fields::kUtilityIncentive, kPrmUtilityIncentive,
                         HiddenBy(NoUtilityIncentive)),
     fields::Choice(FieldKind::RadioButton, "rdbStp2_UtilInfo_IncnOneTime", WizardStep::Utility,
-                   FieldGroup::Utility, fields::kOneTime, FieldValue::UtilityIncentiveOneTime, 1,
-                   HiddenByEither(NoUtilityIncentive, NoYearlyIncentive)),
+                   FieldGroup::Utility, fields::kOneTime, FieldValue::UtilityIncentiveOneTime,
+                   fields::kOneTimeItem, HiddenByEither(NoUtilityIncentive, NoYearlyIncentive)),
     fields::Choice(FieldKind::RadioButton, "rdbStp2_UtilInfo_IncnYear", WizardStep::Utility,
-                   FieldGroup::Utility, fields::kYearly, FieldValue::UtilityIncentiveOneTime, 0,
-                   HiddenByEither(NoUtilityIncentive, NoYearlyIncentive)),
+                   FieldGroup::Utility, fields::kYearly, FieldValue::UtilityIncentiveOneTime,
+                   fields::kYearlyItem, HiddenByEither(NoUtilityIncentive, NoYearlyIncentive)),
     fields::Choice(FieldKind::List, "cboStp2_UtilInfo_DmndUnit", WizardStep::Utility,
-                   FieldGroup::DemandUnit, "Demand Charges and Rebates are per:",
-                   FieldValue::DemandUnit, 0, HiddenByBoth(NoDemandCharge, NoDemandRebate)),
+                   FieldGroup::DemandUnit,
+                   "Demand Charges and Rebates are per:", FieldValue::DemandUnit, fields::kListItem,
+                   HiddenByBoth(NoDemandCharge, NoDemandRebate)),
 
     // Step 3: the system editor.
     WizardField{.name = "SystemIndentification",
@@ -364,14 +374,14 @@ inline constexpr std::array kWizardFields{
                 .maxLength = 45,
                 .keys = KeyFilter::Text},
     fields::Choice(FieldKind::List, "cboStp3_EditSyst_ApplType", WizardStep::System,
-                   FieldGroup::SystemData, "Type:", FieldValue::ApplicationType, 0,
+                   FieldGroup::SystemData, "Type:", FieldValue::ApplicationType, fields::kListItem,
                    HiddenBy(HideApplicationType)),
     fields::Choice(FieldKind::List, "cboStp3_EditSyst_FanFlowCtrl", WizardStep::System,
-                   FieldGroup::SystemData, fields::kFlowControl, FieldValue::FlowControl, 0,
-                   HiddenBy(NoFlowControlType), RowCondition::FanOnly),
+                   FieldGroup::SystemData, fields::kFlowControl, FieldValue::FlowControl,
+                   fields::kListItem, HiddenBy(NoFlowControlType), RowCondition::FanOnly),
     fields::Choice(FieldKind::List, "cboStp3_EditSyst_PumpFlowCtrl", WizardStep::System,
-                   FieldGroup::SystemData, fields::kFlowControl, FieldValue::FlowControl, 0,
-                   HiddenBy(NoFlowControlType), RowCondition::PumpOnly),
+                   FieldGroup::SystemData, fields::kFlowControl, FieldValue::FlowControl,
+                   fields::kListItem, HiddenBy(NoFlowControlType), RowCondition::PumpOnly),
     fields::SystemEdit("A136", FieldGroup::SystemData, "Min. Head:", kPrmMinimumHead,
                        UnitRule::PressureUnit, {}, 6, HiddenBy(NoMinimumHead),
                        RowCondition::PumpOnly),
@@ -404,7 +414,8 @@ inline constexpr std::array kWizardFields{
     fields::SystemEdit("A115", FieldGroup::DriveData, "# Systems:", kPrmQuantity, UnitRule::None,
                        {}, 6, HiddenBy(NoSystemCount)),
     fields::Choice(FieldKind::RadioButton, "rdbStp3_EditSyst_HourDays", WizardStep::System,
-                   FieldGroup::HoursOfOperation, "1", FieldValue::HoursPerYearMode, 0),
+                   FieldGroup::HoursOfOperation, "1", FieldValue::HoursPerYearMode,
+                   fields::kHoursPerDayItem),
     fields::SystemEdit("A101", FieldGroup::HoursOfOperation, "Hours per Day:", kPrmHoursPerDay,
                        UnitRule::Fixed, "Hours", 6, {}, RowCondition::HoursPerDay),
     fields::SystemEdit("A102", FieldGroup::HoursOfOperation, "Days per Week:", kPrmDaysPerWeek,
@@ -412,20 +423,21 @@ inline constexpr std::array kWizardFields{
     fields::SystemEdit("A103", FieldGroup::HoursOfOperation, "Weeks per Year:", kPrmWeeksPerYear,
                        UnitRule::Fixed, "Weeks", 6, {}, RowCondition::HoursPerDay),
     fields::Choice(FieldKind::RadioButton, "rdbStp3_EditSyst_HourYear", WizardStep::System,
-                   FieldGroup::HoursOfOperation, "2", FieldValue::HoursPerYearMode, 1),
+                   FieldGroup::HoursOfOperation, "2", FieldValue::HoursPerYearMode,
+                   fields::kHoursPerYearItem),
     fields::SystemEdit("A137", FieldGroup::HoursOfOperation, "Hours per Year:", kPrmHoursPerYear,
                        UnitRule::Fixed, "Hours", 6, {}, RowCondition::HoursPerYear),
     fields::SystemEdit("A192", FieldGroup::Incentive, fields::kUtilityIncentive, kPrmPowerIncentive,
                        UnitRule::IncentiveUnitList, {}, 6, HiddenBy(NoSystemIncentive)),
     fields::Choice(FieldKind::List, "cboStp3_EditSyst_IncnUnit", WizardStep::System,
-                   FieldGroup::Incentive, fields::kUtilityIncentive, FieldValue::IncentiveUnit, 0,
-                   HiddenBy(NoSystemIncentive)),
+                   FieldGroup::Incentive, fields::kUtilityIncentive, FieldValue::IncentiveUnit,
+                   fields::kListItem, HiddenBy(NoSystemIncentive)),
     fields::Choice(FieldKind::RadioButton, "rdbStp3_EditSyst_IncnOneTime", WizardStep::System,
-                   FieldGroup::Incentive, fields::kOneTime, FieldValue::PowerIncentiveOneTime, 1,
-                   HiddenBy(NoSystemIncentive)),
+                   FieldGroup::Incentive, fields::kOneTime, FieldValue::PowerIncentiveOneTime,
+                   fields::kOneTimeItem, HiddenBy(NoSystemIncentive)),
     fields::Choice(FieldKind::RadioButton, "rdbStp3_EditSyst_IncnYear", WizardStep::System,
-                   FieldGroup::Incentive, fields::kYearly, FieldValue::PowerIncentiveOneTime, 0,
-                   HiddenBy(NoSystemIncentive)),
+                   FieldGroup::Incentive, fields::kYearly, FieldValue::PowerIncentiveOneTime,
+                   fields::kYearlyItem, HiddenBy(NoSystemIncentive)),
     // clang-format off
     fields::AltRateBox("Peak100", 1),  fields::FlowEdit("A126", 1),  fields::TimeEdit("A116", 1),
     fields::AltRateBox("Peak90", 2),   fields::FlowEdit("A127", 2),  fields::TimeEdit("A117", 2),
