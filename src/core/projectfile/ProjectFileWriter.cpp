@@ -1,12 +1,9 @@
 #include "projectfile/ProjectFileWriter.h"
 
-#include <fstream>
-#include <random>
-#include <system_error>
-
 #include "model/ParameterCatalogue.h"
 #include "model/TVexEnergyProjectAnalysis.h"
 #include "platform/MessageSink.h"
+#include "projectfile/FileReplace.h"
 #include "shell/RunState.h"
 #include "text/Cp1252.h"
 
@@ -108,12 +105,6 @@ void writeSystem(FileText& f, const TVexEnergySystem& s, const ProjectFileSource
   f.line("");
 }
 
-std::filesystem::path siblingTempPath(const std::filesystem::path& target) {
-  std::random_device random;
-  const std::string suffix = std::to_string(random()) + ".saving";
-  return target.parent_path() / ("." + target.filename().string() + "." + suffix);
-}
-
 }  // namespace
 
 std::vector<int> ReportSystemOrder(const ProjectFileSources& sources) {
@@ -184,23 +175,7 @@ std::string Project_File_Text(const ProjectFileSources& src) {
 
 bool WriteProjectFile(const std::filesystem::path& path, const ProjectFileSources& sources,
                       MessageSink& messages) {
-  const std::string bytes = text::utf8ToCp1252(Project_File_Text(sources));
-  const std::filesystem::path temp = siblingTempPath(path);
-  bool written = false;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      out.flush();
-      written = static_cast<bool>(out);
-      out.close();
-      written = written && !out.fail();
-    }
-  }
-  std::error_code error;
-  if (written) std::filesystem::rename(temp, path, error);
-  if (!written || error) {
-    std::filesystem::remove(temp, error);
+  if (ReplaceFile(path, text::utf8ToCp1252(Project_File_Text(sources)))) {
     messages.show(MessageKind::Warning, kFileError, MessageButtons::Ok);
     return false;
   }
