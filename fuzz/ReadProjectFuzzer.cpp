@@ -3,6 +3,7 @@
 // that opens must write and read back to the same project.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "platform/AlertSound.h"
@@ -11,6 +12,7 @@
 #include "platform/SettingsStore.h"
 #include "projectfile/ProjectFileWriter.h"
 #include "session/EstimatorSession.h"
+#include "text/Cp1252.h"
 
 namespace {
 
@@ -36,9 +38,16 @@ struct World {
   korvane::EstimatorSession session{silent, silent, silent, store};
 };
 
+// The bytes a save writes (Windows-1252).
 std::string fileText(korvane::EstimatorSession& s) {
-  return korvane::projectfile::Project_File_Text(
-      {s.model.project, s.catalogue, s.values, s.header, "1/1/2026"});
+  return korvane::text::utf8ToCp1252(korvane::projectfile::Project_File_Text(
+      {s.model.project, s.catalogue, s.values, s.header, "1/1/2026"}));
+}
+
+// A finding: what went wrong, then the crash that makes libFuzzer keep the input.
+[[noreturn]] void finding(const char* what, const std::string& detail = {}) {
+  std::fprintf(stderr, "finding: %s\n%s\n", what, detail.c_str());
+  __builtin_trap();
 }
 
 }  // namespace
@@ -55,15 +64,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   (void)project.Project_Payback();
 
-  // What was read must write, and the written file must read back the same.
+  // What was read must write, and the written file must open. Values are
+  // written with their fixed decimals, so from then on a project must come
+  // back exactly: the same systems, and the same file written again.
   const std::string written = fileText(first.session);
   World second;
-  if (!second.session.Open_Project_Text(written).opened) __builtin_trap();
-  auto& again = second.session.model.project;
-  if (again.SystemCount() != project.SystemCount()) __builtin_trap();
-  for (int i = 1; i <= project.SystemCount(); ++i) {
-    if (!again.Get_System(i)->Same_System(*project.Get_System(i))) __builtin_trap();
+  const auto reopened = second.session.Open_Project_Text(written);
+  if (!reopened.opened) {
+    finding("the written file does not open", reopened.message + "\n" + written);
   }
-  if (fileText(second.session) != written) __builtin_trap();
+  if (reopened.systemCount != project.SystemCount()) finding("other system count");
+  const std::string rewritten = fileText(second.session);
+  if (rewritten != written)
+    finding("written again, the file differs", written + "\n----\n" + rewritten);
+  World third;
+  if (!third.session.Open_Project_Text(rewritten).opened) finding("the file does not open again");
+  auto& again = second.session.model.project;
+  for (int i = 1; i <= again.SystemCount(); ++i) {
+    if (!third.session.model.project.Get_System(i)->Same_System(*again.Get_System(i))) {
+      finding("a system reads back otherwise", std::to_string(i));
+    }
+  }
   return 0;
 }

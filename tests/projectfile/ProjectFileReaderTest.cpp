@@ -8,6 +8,7 @@
 #include "model/FeatureSwitchesForTests.h"
 #include "projectfile/ProjectFileReader.h"
 #include "projectfile/ProjectFileWriter.h"
+#include "text/Cp1252.h"
 
 namespace korvane::projectfile {
 namespace {
@@ -366,7 +367,8 @@ TEST_F(ReaderTest, NonsenseIsARefusedValue) {
   EXPECT_EQ(project.Get_System(1)->MotorHp(), 20);
 
   // Earlier layouts: negative values and curve points beyond 1 are refused too.
-  for (const char* line : {"P005=A1-08=-5;", "P007=A1-08=0;", "P025=A1-01=2;"}) {
+  for (const char* line : {"P005=A1-08=-5;", "P007=A1-08=0;", "P025=A1-01=2;", "P002=A1-01=24;",
+                           "P005=A1-08=5001;", "P013=A1-01=101;"}) {
     EXPECT_FALSE(read(file({"[DATA ENERGY SAVER]", line}, false))) << line;
     EXPECT_EQ(lastMessage(), "DATA ENERGY SAVER ERROR: LINE 2.") << line;
   }
@@ -466,6 +468,35 @@ TEST_F(ReaderTest, SystemsTakeTheProjectsUtilityValues) {
   ASSERT_TRUE(outcome.opened) << outcome.message;
   EXPECT_EQ(outcome.otherUtilityValues, std::vector<int>{1});
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(project.Get_System(i)->EnergyRate(), 0.10f) << i;
+}
+
+// A file of an earlier layout leaves out what later files always carry; the
+// project saved from it opens again and says the same.
+TEST_F(ReaderTest, AnEarlierLayoutSavesToAFileThatOpens) {
+  std::vector<std::string> lines = {"[POWER]",
+                                    "HP",
+                                    "[CURRENCY MODE]",
+                                    "1",
+                                    "[DATA ENERGY SAVER]",
+                                    "P005=A1-08=20.0;",
+                                    "P004=A1-04=0.12;",
+                                    "[INFO]"};
+  for (int i = 0; i < 12; ++i) lines.push_back(i < 10 ? "Line " + std::to_string(i) : "");
+  ASSERT_TRUE(open(file(lines, false))) << lastMessage();
+  EXPECT_EQ(values.customTitles[0], "Custom 1") << "an empty line names no control";
+  const std::string written = text::utf8ToCp1252(
+      Project_File_Text({project, session.catalogue, values, session.header, "1/1/2026"}));
+  EXPECT_EQ(written.find("HPD="), std::string::npos) << "0 hours a day: not given";
+
+  korvane::testing::FakeMessageSink quiet;
+  MemorySettingsStore otherStore;
+  EstimatorSession other(quiet, alert, exit, otherStore);
+  ASSERT_TRUE(other.Start());
+  ASSERT_TRUE(other.Open_Project_Text(written).opened) << quiet.shown.back().text;
+  EXPECT_TRUE(other.model.project.Get_System(1)->Same_System(*project.Get_System(1)));
+  EXPECT_EQ(text::utf8ToCp1252(Project_File_Text(
+                {other.model.project, other.catalogue, other.values, other.header, "1/1/2026"})),
+            written);
 }
 
 TEST_F(ReaderTest, AMissingFileSaysFileError) {

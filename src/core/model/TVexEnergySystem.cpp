@@ -299,6 +299,22 @@ bool TVexEnergySystem::Copy_System(const TVexEnergySystem& source) {
   return true;
 }
 
+// A kept value of 0 and no kept value over a field of 0 are the same input.
+KeptInputs TVexEnergySystem::keptOrOwn() const {
+  KeptInputs k;
+  k.minimumHead = kept_.minimumHead.value_or(minimumHead_);
+  k.motorFla = kept_.motorFla.value_or(motorFla_);
+  k.driveMotorEfficiency = kept_.driveMotorEfficiency.value_or(driveMotorEfficiency_);
+  k.demandCharge = kept_.demandCharge.value_or(demandCharge_);
+  k.demandRebate = kept_.demandRebate.value_or(demandRebate_);
+  k.utilityIncentive = kept_.utilityIncentive.value_or(utilityIncentive_);
+  k.voltageClass = kept_.voltageClass.value_or(voltageClass_);
+  k.incentiveUnit = kept_.incentiveUnit.value_or(incentiveUnit_);
+  k.bypassRequired = kept_.bypassRequired.value_or(bypassRequired_);
+  k.incentiveOneTime = kept_.incentiveOneTime.value_or(incentiveOneTime_);
+  return k;
+}
+
 bool TVexEnergySystem::Same_System(const TVexEnergySystem& other) const {
   if (!Ready() || !other.Ready()) return false;
   return presentAcrossTheLine_ == other.presentAcrossTheLine_ &&
@@ -320,7 +336,7 @@ bool TVexEnergySystem::Same_System(const TVexEnergySystem& other) const {
          powerIncentiveOneTime_ == other.powerIncentiveOneTime_ &&
          daysPerWeek_ == other.daysPerWeek_ && hoursPerDay_ == other.hoursPerDay_ &&
          hoursPerYear_ == other.hoursPerYear_ && hoursPerYearMode_ == other.hoursPerYearMode_ &&
-         weeksPerYear_ == other.weeksPerYear_ && kept_ == other.kept_;
+         weeksPerYear_ == other.weeksPerYear_ && keptOrOwn() == other.keptOrOwn();
 }
 
 }  // namespace korvane::model

@@ -153,6 +153,7 @@ class TVexEnergySystem {
   };
 
   void notify(int code);
+  KeptInputs keptOrOwn() const;
   template <typename T>
   void assign(T& field, T value, int code);
   void assignAmount(float& field, float value, int code);

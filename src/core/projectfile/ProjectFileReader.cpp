@@ -449,9 +449,10 @@ void ProjectFileReader::Run::handleInfoLine(std::string_view raw) {
   if (infoLines_ >= kInfoFieldCount) return;
   ProjectHeader& h = staged_.header;
   if (infoLines_ >= kInfoFieldCount - 2) {
-    staged_.customTitles[static_cast<size_t>(infoLines_ - (kInfoFieldCount - 2))] =
-        fieldText(raw, 30);
-    ++infoLines_;
+    // An empty line names no custom control, as in the title sections (and
+    // as a saved file says it), so the title stays as it is.
+    const auto index = static_cast<size_t>(infoLines_++ - (kInfoFieldCount - 2));
+    if (!trimSpaces(raw).empty()) staged_.customTitles[index] = fieldText(raw, 30);
     return;
   }
   struct InfoField {
@@ -770,18 +771,26 @@ void ProjectFileReader::Run::handleParameterLine(const std::string& key) {
   // Negative values and values beyond what the fields hold only give nonsense.
   if (!(x >= 0 && x <= 1e30)) return error(kError);
   const auto f = static_cast<float>(x);
+  // A value stands for a tag and keeps within that tag's limits, so that the
+  // project saved from it reads back (0 hours, days or weeks: not given).
+  auto upTo = [&](double limit) { return x <= limit ? true : (error(kError), false); };
+  auto upToParameter = [&](int n) { return upTo(catalogue_.Get_Prm_Maximum(n)); };
 
   if (p >= 1 && p <= 3) {
+    if (!upTo(p == 1 ? 24 : p == 2 ? 7 : 52)) return;
     const std::uint16_t whole = clampUnsigned16(std::nearbyint(x));
     if (p == 1) scratch_.Set_HoursPerDay(whole);
     if (p == 2) scratch_.Set_DaysPerWeek(whole);
     if (p == 3) scratch_.Set_WeeksPerYear(whole);
   } else if (p == 4) {
+    if (!upToParameter(model::kPrmEnergyRate)) return;
     scratch_.Set_EnergyRate(f);
     staged_.energyRate = x;
   } else if (p == 5) {
+    if (!upToParameter(model::kPrmMotorPower)) return;
     scratch_.Set_MotorHp(f);
   } else if (p == 6) {
+    if (!upToParameter(model::kPrmMotorEfficiency)) return;
     scratch_.Set_MotorEfficiency(f);
     if (!FeatureOff(model::NoDriveMotorEfficiency) && scratch_.DriveMotorEfficiency() == 0) {
       scratch_.Set_DriveMotorEfficiency(f);
@@ -793,15 +802,21 @@ void ProjectFileReader::Run::handleParameterLine(const std::string& key) {
     }
     staged_.driveEfficiency = x;
   } else if (p == 8) {
+    if (!upToParameter(model::kPrmPowerIncentive)) return;
     if (!FeatureOff(model::NoSystemIncentive)) {
       scratch_.Set_PowerIncentive(f);
       staged_.powerIncentive = x;
     }
   } else if (p == 9) {
+    if (!upToParameter(model::kPrmDriveCost)) return;
     scratch_.Set_DriveCost(f);
   } else if (p >= 10 && p <= 19) {
+    if (!upTo(100)) return;
     dataSaverTime_[static_cast<size_t>(p - 10)] = x;
     if (p == 19) {
+      double sum = 0;
+      for (double share : dataSaverTime_) sum += std::nearbyint(share);
+      if (sum > 100) return error(kError);
       for (int i = 1; i <= 10; ++i) {
         scratch_.Set_TimePercent(
             i, clampUnsigned16(std::nearbyint(dataSaverTime_[static_cast<size_t>(i - 1)])));

@@ -105,9 +105,12 @@ void writeSystem(FileText& f, const TVexEnergySystem& s, const ProjectFileSource
   f.tag("PRS", tenValues([&](int p) { return flag(s.AltRateAtPoint(p) != 0); }) + ";");
   f.tag("FTC", tenValues([&](int p) { return std::to_string(s.FlowPercent(p)); }) + ";");
   f.tag("DTC", tenValues([&](int p) { return std::to_string(s.TimePercent(p)); }) + ";");
-  f.tag("HPD", std::to_string(s.HoursPerDay()));
-  f.tag("DPW", std::to_string(s.DaysPerWeek()));
-  f.tag("WPY", std::to_string(s.WeeksPerYear()));
+  // 0 is "not given" (a file of an earlier layout may leave them out), which
+  // the reader would refuse as a value: such a tag is left out again.
+  auto given = [](int value) { return value == 0 ? std::string() : std::to_string(value); };
+  f.tag("HPD", given(s.HoursPerDay()));
+  f.tag("DPW", given(s.DaysPerWeek()));
+  f.tag("WPY", given(s.WeeksPerYear()));
   f.tag("HSL", std::to_string(s.HoursPerYearMode()));
   f.tag("HPY", std::to_string(s.HoursPerYear()));
   f.tag("URI", keptWhole(kept.incentiveOneTime, flag(h.utilityIncentiveOneTime)));
