@@ -366,10 +366,34 @@ TEST_F(LifecycleTest, OpeningProjects) {
             "The file you are trying to open does not contain valid information");
   EXPECT_FALSE(state.ProjectActive);
   EXPECT_NE(state.RecentProjects[0], untyped);
+  // The caption agrees with the status bar: nothing is open.
+  EXPECT_EQ(ui.caption, "KORVANE Energy Savings Estimator");
+  EXPECT_EQ(lifecycle.Status_Active(), "Not Active");
+  EXPECT_TRUE(state.ProjectFileName.empty());
 
   lifecycle.OpenProjectFile(path("gone.ESEProj"));
   EXPECT_EQ(messages.shown.back().text, "File does not exist!");
   EXPECT_EQ(messages.shown.back().kind, MessageKind::Error);
+}
+
+// A project of one system holds one, whichever way it is opened.
+TEST_F(LifecycleTest, ASingleSystemProjectOpensWithOneSystem) {
+  const std::string twoBlocks = path("two-blocks.ESEProj");
+  std::ofstream(twoBlocks) << "[POWER]\r\nHP\r\n[CURRENCY MODE]\r\n1\r\n[DIMENSION MODE]\r\n0\r\n"
+                              "[PROJECT-TYPE]\r\n0\r\n"
+                              "[SYSTEM ITEM START]\r\nAPP=Kept\r\n[SYSTEM ITEM END]\r\n"
+                              "[SYSTEM ITEM START]\r\nAPP=Dropped\r\n[SYSTEM ITEM END]\r\n";
+  ui.openAnswer = twoBlocks;
+  lifecycle.Open_Project();
+  ASSERT_TRUE(state.ProjectActive);
+  EXPECT_EQ(state.ProjectType, 0);
+  EXPECT_EQ(project.SystemCount(), 1);
+  EXPECT_EQ(project.Get_System(1)->Identification(), "Kept");
+
+  project.Set_System_Count(0);
+  lifecycle.OpenProjectFile(twoBlocks);
+  EXPECT_EQ(project.SystemCount(), 1);
+  EXPECT_EQ(ui.caption, "KORVANE Energy Savings Estimator: two-blocks.ESEProj");
 }
 
 TEST_F(LifecycleTest, RecentProjectsShowEachExistingFileOnce) {

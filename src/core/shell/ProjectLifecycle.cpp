@@ -94,27 +94,21 @@ void ProjectLifecycle::New_Project() {
 }
 
 bool ProjectLifecycle::afterRead(const std::string& path, bool reloadPreferences, bool addRecent) {
-  projectfile::ProjectFileReader& reader = session_.reader;
+  const OpenOutcome outcome = session_.Open_Project_File(path);
+  if (!outcome.opened) {
+    // Nothing was opened: no project, and a caption that says so too.
+    state_.ProjectActive = false;
+    state_.ProjectFileName.clear();
+    ui_.Set_Caption(std::string(kApplicationTitle));
+    return false;
+  }
   state_.ProjectActive = true;
   state_.ProjectFileName = path;
   state_.ResumeProject = true;
-  session_.Adopt_Opened_Project(reader.Staged());
-  state_.ProjectType = reader.Staged().projectMode;
+  state_.ProjectType = outcome.projectType;
   state_.ProjectModified = false;
   if (reloadPreferences) session_.procedures.Load_OPT();
-
-  auto& project = session_.model.project;
-  if (state_.ProjectType != 0 && state_.ProjectType != 1) {
-    session_.messages.show(MessageKind::Plain, projectfile::kNoValidInformation,
-                           MessageButtons::Ok);
-    // Nothing usable was opened, so no project is left active.
-    state_.ProjectActive = false;
-    state_.ProjectFileName.clear();
-    return false;
-  }
-  if (state_.ProjectType == 0) project.Set_System_Count(std::min(project.SystemCount(), 1));
   ui_.Set_Caption(std::string(kApplicationTitle) + ": " + fs::path(path).filename().string());
-  state_.ProjectModified = false;
   ui_.Show_Wizard();
   if (addRecent) AddRecentProject(path);
   return true;
@@ -127,27 +121,17 @@ void ProjectLifecycle::Open_Project() {
   const auto path = ui_.Ask_Open_Path(kOpenTitle, kOpenFilter, Dialog_Folder());
   if (!path) return;
   rememberFolder(*path);
-  projectfile::ProjectFileReader& reader = session_.reader;
-  if (reader.ReadProjectFile(*path, projectfile::ReadPass::Validate) &&
-      reader.ReadProjectFile(*path, projectfile::ReadPass::Apply)) {
-    afterRead(*path, false, true);
-  }
+  afterRead(*path, false, true);
   ui_.Update_Status_Bar();
 }
 
 void ProjectLifecycle::OpenProjectFile(const std::string& path) {
   std::error_code error;
-  if (!fs::is_regular_file(path, error)) {
+  if (!fs::exists(path, error)) {
     session_.messages.show(MessageKind::Error, kFileDoesNotExist, MessageButtons::Ok);
     return;
   }
-  // Checked before it is applied, as with Open: a damaged file never leaves
-  // half a project behind.
-  projectfile::ProjectFileReader& reader = session_.reader;
-  if (reader.ReadProjectFile(path, projectfile::ReadPass::Validate) &&
-      reader.ReadProjectFile(path, projectfile::ReadPass::Apply)) {
-    afterRead(path, true, false);
-  }
+  afterRead(path, true, false);
   ui_.Update_Status_Bar();
 }
 
