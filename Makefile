@@ -37,6 +37,7 @@ fuzz: deps
 	  -DCMAKE_CXX_COMPILER=clang++ -DKORVANE_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target read-project-fuzzer
 	mkdir -p $(FUZZ_DIR)/corpus
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=halt_on_error=1 \
 	$(FUZZ_DIR)/bin/read-project-fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	  -dict=fuzz/ProjectFile.dict -print_final_stats=1 $(FUZZ_DIR)/corpus fuzz/corpus
 

@@ -21,7 +21,8 @@ class CurvesTest : public korvane::testing::CatalogueFixture {
     auto edits = Collect_Curve_Edits(preferences);
     ASSERT_TRUE(edits.has_value());
     curves.Set_Dialog_Edits(*edits);
-    for (int type : kCurveTreatmentOrder) curves.Apply_Efficiency(type, CurveSource::Factory);
+    for (EfficiencyType type : kCurveTreatmentOrder)
+      curves.Apply_Efficiency(type, CurveSource::Factory);
   }
   std::string field(const std::string& name) { return preferences.edit(name).text(); }
   void type(const std::string& name, const std::string& text) {
@@ -86,7 +87,7 @@ TEST_F(CurvesTest, SavingTheDialogMovesCurvesIntoTheStoreAndTheProject) {
 
 TEST_F(CurvesTest, DialogFieldsUseTheUsersDecimalSeparator) {
   curves.Set_Separators(",", ".");
-  for (int type : kCurveTreatmentOrder) curves.Apply_Efficiency(type, CurveSource::Show);
+  for (EfficiencyType type : kCurveTreatmentOrder) curves.Apply_Efficiency(type, CurveSource::Show);
   EXPECT_EQ(field("DE50"), "0,1767");
   EXPECT_EQ(field("VfdE100"), "97,0");
   // Read back as shown: never multiplied by the thousands separator.
@@ -101,13 +102,14 @@ TEST_F(CurvesTest, DialogFieldsUseTheUsersDecimalSeparator) {
 TEST_F(CurvesTest, StoredCurvesAreReadAndRepaired) {
   store.writeText("EFF", "DE50", "not a number");
   store.writeText("EFF", "IVE20", "0.05");
-  for (int type : kCurveTreatmentOrder) curves.Apply_Efficiency(type, CurveSource::Stored);
+  for (EfficiencyType type : kCurveTreatmentOrder)
+    curves.Apply_Efficiency(type, CurveSource::Stored);
   EXPECT_EQ(store.readText("EFF", "DE50", ""), "0.1767");
   EXPECT_EQ(project.Get_Curve(1, 4, 6), 0.1767);
   EXPECT_EQ(project.Get_Curve(1, 3, 9), 0.05);
   EXPECT_FLOAT_EQ(static_cast<float>(catalogue.Get_Prm_Value(60)), 0.05f);
 
-  for (int type : kCurveTreatmentOrder) curves.Apply_Efficiency(type, CurveSource::Show);
+  for (EfficiencyType type : kCurveTreatmentOrder) curves.Apply_Efficiency(type, CurveSource::Show);
   EXPECT_EQ(field("IvE20"), "0.0500");
   EXPECT_EQ(field("DE50"), "0.1767");
   EXPECT_EQ(field("VfdE10"), "97.0");

@@ -121,8 +121,8 @@ TEST_F(PreferencesTest, CustomCurrencyBecomesTheSymbol) {
   controls.customCurrency = "CHF";
   session.procedures.Save_Opt();
   EXPECT_EQ(values.currencySymbol, "CHF");
-  EXPECT_EQ(IncentiveUnitItemText(values, 0, false), "CHF/HP");
-  EXPECT_EQ(IncentiveUnitItemText(values, 1, false), "CHF/system");
+  EXPECT_EQ(IncentiveUnitItemText(values, model::IncentiveUnit::PerPowerUnit, false), "CHF/HP");
+  EXPECT_EQ(IncentiveUnitItemText(values, model::IncentiveUnit::PerSystem, false), "CHF/system");
   controls.currencyButton = -1;
   session.procedures.Save_Opt();
   EXPECT_EQ(stored("PROGRAM", "CS"), "0");

@@ -127,7 +127,7 @@ TEST_F(WriterTest, EmptyValuesLeaveTheHeadingAlone) {
 
 TEST_F(WriterTest, BlocksFollowTheTreeOrderOfAProjectOfSeveralSystems) {
   for (const char* name : {"one", "two", "three"}) addFan().Set_Identification(name);
-  header.projectType = 1;
+  header.projectType = model::ProjectType::MultiSystem;
   header.systemOrder = {3, 1, 2};
   const std::string text = Project_File_Text(sources());
   const auto three = text.find("APP=three");
@@ -137,9 +137,9 @@ TEST_F(WriterTest, BlocksFollowTheTreeOrderOfAProjectOfSeveralSystems) {
   EXPECT_LT(one, two);
   EXPECT_NE(text.find("[PROJECT-TYPE]\r\n1\r\n"), std::string::npos);
 
-  header.projectType = 0;
+  header.projectType = model::ProjectType::SingleSystem;
   EXPECT_EQ(ReportSystemOrder(sources()), std::vector<int>{1});
-  header.projectType = 1;
+  header.projectType = model::ProjectType::MultiSystem;
   header.systemOrder.clear();
   EXPECT_EQ(ReportSystemOrder(sources()), (std::vector<int>{1, 2, 3}));
 }

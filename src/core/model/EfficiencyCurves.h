@@ -26,7 +26,9 @@ inline constexpr std::array<EfficiencyType, 6> kCurveTypes = {
     EfficiencyType::Custom1,      EfficiencyType::Custom2,         EfficiencyType::InletVane,
     EfficiencyType::OutletDamper, EfficiencyType::ThrottlingValve, EfficiencyType::Drive};
 // The order in which all six curves are treated together.
-inline constexpr std::array<int, 6> kCurveTreatmentOrder = {6, 4, 2, 5, 0, 1};
+inline constexpr std::array<EfficiencyType, 6> kCurveTreatmentOrder = {
+    EfficiencyType::Drive,           EfficiencyType::OutletDamper, EfficiencyType::InletVane,
+    EfficiencyType::ThrottlingValve, EfficiencyType::Custom1,      EfficiencyType::Custom2};
 
 // The user's titles of the two custom controls (empty: "Custom 1", "Custom 2").
 using CustomTitles = std::array<std::string, 2>;
@@ -61,11 +63,6 @@ struct TMultEfficiencySettings {
 // stands for.
 std::optional<TMultEfficiencySettings> Get_Efficiency_Settings(EfficiencyType type,
                                                                const ParameterCatalogue& catalogue);
-// TRANSITION: the preferences still pass plain numbers.
-inline std::optional<TMultEfficiencySettings> Get_Efficiency_Settings(
-    int type, const ParameterCatalogue& catalogue) {
-  return Get_Efficiency_Settings(EfficiencyType{type}, catalogue);
-}
 
 // Stored value name of point i (1..10): base name and flow percentage.
 std::string Curve_Value_Name(std::string_view baseName, int point);
@@ -95,14 +92,6 @@ class EfficiencyCurves {
 
   void Apply_Efficiency(EfficiencyType type, CurveSource source);
   void Store_Efficiency(EfficiencyType type, CurveOrigin from);
-  // TRANSITION: the preferences and the file reader still pass plain numbers.
-  void Apply_Efficiency(int type, CurveSource source) {
-    Apply_Efficiency(EfficiencyType{type}, source);
-  }
-  void Store_Efficiency(int type, CurveOrigin from) {
-    Store_Efficiency(EfficiencyType{type}, from);
-  }
-  void Show_Factory_Efficiency(int type) { Show_Factory_Efficiency(EfficiencyType{type}); }
 
   // Reads a number typed in the dialog with its separators.
   std::optional<double> Parse_Dialog_Number(std::string_view text) const;

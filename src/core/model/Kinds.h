@@ -39,6 +39,17 @@ enum class FlowControl : std::int32_t {
   AcrossTheLine = 4,
 };
 
+// True for a number a name stands for (a record read from a file may hold
+// others).
+constexpr bool IsKnown(ApplicationType application) {
+  return ToNumber(application) >= ToNumber(ApplicationType::Fan) &&
+         ToNumber(application) <= ToNumber(ApplicationType::CoolingTower);
+}
+constexpr bool IsKnown(FlowControl control) {
+  return ToNumber(control) >= ToNumber(FlowControl::InletVaneOrValve) &&
+         ToNumber(control) <= ToNumber(FlowControl::AcrossTheLine);
+}
+
 // What the demand charge and rebate are counted per.
 enum class DemandUnit : std::int32_t {
   Kw = 0,

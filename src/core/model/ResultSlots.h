@@ -132,8 +132,6 @@ class ResultSlotTable : public ResultSlotSink {
   void Write_Result_Slot(ResultSlot slot, std::string_view text, SlotColour colour) override;
   const std::string& Text(ResultSlot slot) const;
   SlotColour Colour(ResultSlot slot) const;
-  // TRANSITION: the batch tool still lists the texts by number.
-  const std::string& Text(int slot) const { return Text(ResultSlot{slot}); }
 
  private:
   std::array<std::string, kResultSlotCount> texts_;
@@ -168,10 +166,6 @@ void Write_Payback_Slot(ResultSlotSink& sink, ResultSlot slot, double years);
 std::string GetPowerUnits(const ResultDisplay& display, bool powerInKw);
 std::string GetPressureUnits(const ResultDisplay& display);
 std::string GetApplicationName(ApplicationType application);
-// TRANSITION: the project-type choice still counts applications by number.
-inline std::string GetApplicationName(int application) {
-  return GetApplicationName(ApplicationType{application});
-}
 std::string GetSystemType(const TVexEnergyProjectAnalysis& project, int i);
 std::string GetSystemFlowControl(const TVexEnergyProjectAnalysis& project, int i,
                                  const ResultDisplay& display);

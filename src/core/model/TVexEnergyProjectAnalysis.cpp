@@ -80,14 +80,11 @@ void TVexEnergyProjectAnalysis::onSystemChanged(void* data, TVexEnergySystem& sy
 bool TVexEnergyProjectAnalysis::Prepare_System(int i) {
   if (!Ready() || i < 1 || i > systemCount_) return false;
   TVexEnergySystemAnalysis* system = Get_System(i);
+  if (!IsKnown(system->ApplicationType()) || !IsKnown(system->FlowControl())) return false;
   // The curve table counts applications from 1; the present control's curve
   // sits three slots past its flow-control number.
   const int application = ToNumber(system->ApplicationType()) + 1;
   const int flowControl = ToNumber(system->FlowControl());
-  if (application < 1 || application > kApplicationCount || flowControl < 0 ||
-      flowControl > ToNumber(FlowControl::AcrossTheLine)) {
-    return false;
-  }
 
   PreparedSettings settings;
   settings.co2Source = co2Source_;

@@ -67,12 +67,14 @@ void TVexEnergySystem::Set_DemandUnit(model::DemandUnit value) {
   assign(demandUnit_, value, ChangeCode::DemandUnit);
 }
 void TVexEnergySystem::Set_IncentiveUnit(model::IncentiveUnit value) {
+  if (value != incentiveUnit_) kept_.incentiveUnit.reset();
   assign(incentiveUnit_, value, ChangeCode::IncentiveUnit);
 }
 void TVexEnergySystem::Set_InstallCost(float value) {
   assignAmount(installCost_, value, ChangeCode::InstallCost);
 }
 void TVexEnergySystem::Set_DriveMotorEfficiency(float value) {
+  if (value != driveMotorEfficiency_) kept_.driveMotorEfficiency.reset();
   assignAmount(driveMotorEfficiency_, value, ChangeCode::DriveMotorEfficiency);
 }
 void TVexEnergySystem::Set_DriveCost(float value) {
@@ -100,12 +102,15 @@ void TVexEnergySystem::Set_AlternateRate(float value) {
   assignAmount(alternateRate_, value, ChangeCode::AlternateRate);
 }
 void TVexEnergySystem::Set_DemandCharge(float value) {
+  if (value != demandCharge_) kept_.demandCharge.reset();
   assignAmount(demandCharge_, value, ChangeCode::DemandCharge);
 }
 void TVexEnergySystem::Set_DemandRebate(float value) {
+  if (value != demandRebate_) kept_.demandRebate.reset();
   assignAmount(demandRebate_, value, ChangeCode::DemandRebate);
 }
 void TVexEnergySystem::Set_UtilityIncentive(float value) {
+  if (value != utilityIncentive_) kept_.utilityIncentive.reset();
   assignAmount(utilityIncentive_, value, ChangeCode::UtilityIncentive);
 }
 void TVexEnergySystem::Set_PowerIncentive(float value) {
@@ -134,6 +139,7 @@ void TVexEnergySystem::Set_Quantity(std::uint16_t value) {
   assign(quantity_, value, ChangeCode::Quantity);
 }
 void TVexEnergySystem::Set_IncentiveOneTime(std::int16_t value) {
+  if (value != incentiveOneTime_) kept_.incentiveOneTime.reset();
   assign(incentiveOneTime_, value, ChangeCode::IncentiveOneTime);
 }
 void TVexEnergySystem::Set_PowerIncentiveOneTime(std::int16_t value) {
@@ -163,12 +169,15 @@ void TVexEnergySystem::Set_AutoCatalog(std::uint8_t value) {
   if (Ready()) autoCatalog_ = value;
 }
 void TVexEnergySystem::Set_VoltageClass(std::int32_t value) {
+  if (value != voltageClass_) kept_.voltageClass.reset();
   if (Ready()) voltageClass_ = value;
 }
 void TVexEnergySystem::Set_MinimumHead(float value) {
+  if (value != minimumHead_) kept_.minimumHead.reset();
   if (Ready()) minimumHead_ = value;
 }
 void TVexEnergySystem::Set_MotorFla(float value) {
+  if (value != motorFla_) kept_.motorFla.reset();
   if (Ready()) motorFla_ = value;
 }
 void TVexEnergySystem::Set_Identification(std::string_view value) {
@@ -181,6 +190,7 @@ void TVexEnergySystem::Set_UtilityName(std::string_view value) {
   if (Ready()) utilityName_ = value;
 }
 void TVexEnergySystem::Set_BypassRequired(std::int16_t value) {
+  if (value != bypassRequired_) kept_.bypassRequired.reset();
   if (Ready()) bypassRequired_ = value;
 }
 
@@ -238,6 +248,7 @@ void TVexEnergySystem::Reset_System() {
     Set_FlowPercent(i, 0);
     Set_TimePercent(i, 0);
   }
+  kept_ = {};
 }
 
 bool TVexEnergySystem::Copy_System(const TVexEnergySystem& source) {
@@ -285,7 +296,24 @@ bool TVexEnergySystem::Copy_System(const TVexEnergySystem& source) {
     Set_FlowPercent(i, source.flowPercent_[k]);
     Set_TimePercent(i, source.timePercent_[k]);
   }
+  kept_ = source.kept_;
   return true;
+}
+
+// A kept value of 0 and no kept value over a field of 0 are the same input.
+KeptInputs TVexEnergySystem::keptOrOwn() const {
+  KeptInputs k;
+  k.minimumHead = kept_.minimumHead.value_or(minimumHead_);
+  k.motorFla = kept_.motorFla.value_or(motorFla_);
+  k.driveMotorEfficiency = kept_.driveMotorEfficiency.value_or(driveMotorEfficiency_);
+  k.demandCharge = kept_.demandCharge.value_or(demandCharge_);
+  k.demandRebate = kept_.demandRebate.value_or(demandRebate_);
+  k.utilityIncentive = kept_.utilityIncentive.value_or(utilityIncentive_);
+  k.voltageClass = kept_.voltageClass.value_or(voltageClass_);
+  k.incentiveUnit = kept_.incentiveUnit.value_or(incentiveUnit_);
+  k.bypassRequired = kept_.bypassRequired.value_or(bypassRequired_);
+  k.incentiveOneTime = kept_.incentiveOneTime.value_or(incentiveOneTime_);
+  return k;
 }
 
 bool TVexEnergySystem::Same_System(const TVexEnergySystem& other) const {
@@ -309,7 +337,7 @@ bool TVexEnergySystem::Same_System(const TVexEnergySystem& other) const {
          powerIncentiveOneTime_ == other.powerIncentiveOneTime_ &&
          daysPerWeek_ == other.daysPerWeek_ && hoursPerDay_ == other.hoursPerDay_ &&
          hoursPerYear_ == other.hoursPerYear_ && hoursPerYearMode_ == other.hoursPerYearMode_ &&
-         weeksPerYear_ == other.weeksPerYear_;
+         weeksPerYear_ == other.weeksPerYear_ && keptOrOwn() == other.keptOrOwn();
 }
 
 }  // namespace korvane::model

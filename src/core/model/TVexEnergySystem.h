@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,24 @@ namespace korvane::model {
 
 class TVexEnergySystem;
 enum class ChangeCode : int;
+
+// Values of tags this edition reads but does not use (its feature switches
+// hide them), kept as read so that saving the project writes them back
+// instead of defaults. They never enter a calculation. A setter that changes
+// its field drops the kept value, so an edited value is written as edited.
+struct KeptInputs {
+  std::optional<float> minimumHead;
+  std::optional<float> motorFla;
+  std::optional<float> driveMotorEfficiency;
+  std::optional<float> demandCharge;
+  std::optional<float> demandRebate;
+  std::optional<float> utilityIncentive;
+  std::optional<std::int32_t> voltageClass;
+  std::optional<model::IncentiveUnit> incentiveUnit;
+  std::optional<std::int16_t> bypassRequired;
+  std::optional<std::int16_t> incentiveOneTime;
+  bool operator==(const KeptInputs&) const = default;
+};
 
 // A change listener: called with its own data, the record and the change code.
 using ChangeProc = void (*)(void* data, TVexEnergySystem& system, ChangeCode code);
@@ -47,11 +66,6 @@ class TVexEnergySystem {
   void Set_DemandUnit(model::DemandUnit value);
   model::IncentiveUnit IncentiveUnit() const { return incentiveUnit_; }
   void Set_IncentiveUnit(model::IncentiveUnit value);
-  // TRANSITION: the file reader still hands over plain numbers.
-  void Set_ApplicationType(std::int32_t n) { Set_ApplicationType(model::ApplicationType{n}); }
-  void Set_FlowControl(std::int32_t n) { Set_FlowControl(model::FlowControl{n}); }
-  void Set_DemandUnit(std::int32_t n) { Set_DemandUnit(model::DemandUnit{n}); }
-  void Set_IncentiveUnit(std::int32_t n) { Set_IncentiveUnit(model::IncentiveUnit{n}); }
   float InstallCost() const { return installCost_; }
   void Set_InstallCost(float value);
   float DriveMotorEfficiency() const { return driveMotorEfficiency_; }
@@ -117,6 +131,9 @@ class TVexEnergySystem {
   std::int16_t BypassRequired() const { return bypassRequired_; }
   void Set_BypassRequired(std::int16_t value);
 
+  const KeptInputs& Kept() const { return kept_; }
+  KeptInputs& Kept() { return kept_; }
+
   // Motor power in the unit shown: kW when powerInKw, else HP.
   void Set_Motor_Power(float value, bool powerInKw);
   float Get_Motor_Power(bool powerInKw) const;
@@ -138,6 +155,7 @@ class TVexEnergySystem {
   };
 
   void notify(ChangeCode code);
+  KeptInputs keptOrOwn() const;
   template <typename T>
   void assign(T& field, T value, ChangeCode code);
   void assignAmount(float& field, float value, ChangeCode code);
@@ -183,6 +201,7 @@ class TVexEnergySystem {
   std::uint16_t hoursPerYear_ = 0;
   std::int16_t hoursPerYearMode_ = 0;
   std::uint16_t weeksPerYear_ = 0;
+  KeptInputs kept_;
 };
 
 }  // namespace korvane::model

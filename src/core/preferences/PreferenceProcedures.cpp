@@ -33,14 +33,14 @@ constexpr std::array<FactorValue, 4> kFactors = {{
     {"CBFPCONV3", model::kPrmCo2Oil, "CfpLbs3"},
 }};
 
-constexpr std::array<int, 6> kStoreOrder = {0, 1, 2, 4, 5, 6};
-
 constexpr double kKgPerLb = 0.454;
 
 }  // namespace
 
-std::string IncentiveUnitItemText(const PreferenceValues& values, int item, bool powerInKw) {
-  if (item == 0) return values.currencySymbol + "/" + (powerInKw ? "kW" : "HP");
+std::string IncentiveUnitItemText(const PreferenceValues& values, model::IncentiveUnit unit,
+                                  bool powerInKw) {
+  if (unit == model::IncentiveUnit::PerPowerUnit)
+    return values.currencySymbol + "/" + (powerInKw ? "kW" : "HP");
   return values.currencySymbol + "/system";
 }
 
@@ -77,7 +77,7 @@ std::vector<float> PreferenceProcedures::curvePoints() const {
   // As single floats, the precision the catalogue keeps them in: a curve that
   // went through the catalogue and back has not changed.
   std::vector<float> points;
-  for (int type : kStoreOrder) {
+  for (model::EfficiencyType type : model::kCurveTypes) {
     const auto settings = model::Get_Efficiency_Settings(type, catalogue_);
     if (!settings) continue;
     for (int point = 1; point <= model::kPointCount; ++point) {
@@ -177,7 +177,7 @@ void PreferenceProcedures::readUnits(bool fallback) {
 
 void PreferenceProcedures::Load_OPT2() {
   Show_Factor_Fields();
-  for (int type : model::kCurveTreatmentOrder) {
+  for (model::EfficiencyType type : model::kCurveTreatmentOrder) {
     curves_.Apply_Efficiency(type, model::CurveSource::Stored);
   }
   readCustomSelected();
@@ -214,7 +214,7 @@ void PreferenceProcedures::Load_OPT2() {
   values_.co2Description = store_.readText(kCarbon, "CFPDES", "");
   controls_.fuelDescription = values_.co2Description;
 
-  for (int type : model::kCurveTreatmentOrder) {
+  for (model::EfficiencyType type : model::kCurveTreatmentOrder) {
     curves_.Apply_Efficiency(type, model::CurveSource::Show);
   }
   Show_Project_Factors();
@@ -222,11 +222,11 @@ void PreferenceProcedures::Load_OPT2() {
 }
 
 void PreferenceProcedures::Load_OPT() {
-  for (int type : model::kCurveTreatmentOrder) {
+  for (model::EfficiencyType type : model::kCurveTreatmentOrder) {
     curves_.Apply_Efficiency(type, model::CurveSource::Stored);
   }
   readCo2Factors();
-  for (int type : model::kCurveTreatmentOrder) {
+  for (model::EfficiencyType type : model::kCurveTreatmentOrder) {
     curves_.Apply_Efficiency(type, model::CurveSource::Parameters);
   }
   readCustomSelected();
@@ -261,8 +261,10 @@ bool PreferenceProcedures::Save_Opt() {
   const std::vector<float> curvesBefore = curvePoints();
   const std::array<std::string, 2> titlesBefore = values_.customTitles;
 
-  for (int type : kStoreOrder) curves_.Store_Efficiency(type, model::CurveOrigin::DialogTexts);
-  for (int type : kStoreOrder) curves_.Apply_Efficiency(type, model::CurveSource::Dialog);
+  for (model::EfficiencyType type : model::kCurveTypes)
+    curves_.Store_Efficiency(type, model::CurveOrigin::DialogTexts);
+  for (model::EfficiencyType type : model::kCurveTypes)
+    curves_.Apply_Efficiency(type, model::CurveSource::Dialog);
 
   for (int i = 0; i < 2; ++i) {
     const auto k = static_cast<size_t>(i);
@@ -373,7 +375,7 @@ void PreferenceProcedures::Show_Dialog() {
   controls_.preparedBy = store_.readText(kUser, "PREP", "");
   controls_.companyInformation = store_.readText(kUser, "CPINFO", "");
   controls_.co2FieldsMetric = values_.metricUnits;
-  for (int type : model::kCurveTreatmentOrder) {
+  for (model::EfficiencyType type : model::kCurveTreatmentOrder) {
     curves_.Apply_Efficiency(type, model::CurveSource::Show);
   }
   controls_.customTitles = values_.customTitles;
@@ -430,11 +432,16 @@ void PreferenceProcedures::Copy_Drive_Field() {
 }
 
 void PreferenceProcedures::Reset_Efficiency() {
-  for (int type : {6, 4, 2, 5}) curves_.Show_Factory_Efficiency(type);
+  using enum model::EfficiencyType;
+  for (auto type : {Drive, OutletDamper, InletVane, ThrottlingValve}) {
+    curves_.Show_Factory_Efficiency(type);
+  }
 }
 
 void PreferenceProcedures::Reset_Custom_Efficiency() {
-  for (int type : {0, 1}) curves_.Show_Factory_Efficiency(type);
+  for (auto type : {model::EfficiencyType::Custom1, model::EfficiencyType::Custom2}) {
+    curves_.Show_Factory_Efficiency(type);
+  }
   controls_.customSelected = {false, false};
   controls_.customTitles = {"Custom 1", "Custom 2"};
 }

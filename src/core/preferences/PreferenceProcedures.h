@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Kinds.h"
 #include "preferences/PreferenceValues.h"
 #include "preferences/PreferencesControls.h"
 
@@ -123,8 +124,8 @@ class PreferenceProcedures {
   std::array<ShownFactor, 4> shownFactors_;
 };
 
-// Display name of the motor-power incentive unit list's items: per power unit
-// (item 0) and per system (item 1).
-std::string IncentiveUnitItemText(const PreferenceValues& values, int item, bool powerInKw);
+// Display name of an item of the motor-power incentive unit list.
+std::string IncentiveUnitItemText(const PreferenceValues& values, model::IncentiveUnit unit,
+                                  bool powerInKw);
 
 }  // namespace korvane::preferences

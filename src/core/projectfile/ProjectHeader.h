@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Kinds.h"
+
 namespace korvane::projectfile {
 
 // The project's own data that is not part of any system record: the customer
@@ -23,10 +25,10 @@ struct ProjectHeader {
   std::string email;
 
   std::string utilityName;
-  int demandUnitItem = 0;  // 0 kW, 1 kVA
+  model::DemandUnit demandUnit = model::DemandUnit::Kw;
   bool utilityIncentiveOneTime = true;
 
-  int projectType = 0;  // 0 single system, 1 several systems
+  model::ProjectType projectType = model::ProjectType::SingleSystem;
   // System numbers in the order of the systems tree; empty means 1, 2, 3, ...
   std::vector<int> systemOrder;
 

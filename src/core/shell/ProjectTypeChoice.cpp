@@ -1,5 +1,7 @@
 #include "shell/ProjectTypeChoice.h"
 
+#include <utility>
+
 #include "model/FeatureSwitches.h"
 #include "model/ResultSlots.h"
 
@@ -7,9 +9,14 @@ namespace korvane::shell {
 
 std::vector<ApplicationEntry> ApplicationEntries() {
   std::vector<ApplicationEntry> entries;
-  const int switches[] = {model::NoFan, model::NoPump, model::NoCoolingTower};
-  for (int application = 0; application < 3; ++application) {
-    if (model::FeatureOff(switches[application])) continue;
+  using model::ApplicationType;
+  const std::pair<ApplicationType, model::FeatureBit> offered[] = {
+      {ApplicationType::Fan, model::NoFan},
+      {ApplicationType::Pump, model::NoPump},
+      {ApplicationType::CoolingTower, model::NoCoolingTower},
+  };
+  for (auto [application, switchedOff] : offered) {
+    if (model::FeatureOff(switchedOff)) continue;
     entries.push_back({model::GetApplicationName(application), application});
   }
   return entries;
@@ -17,16 +24,16 @@ std::vector<ApplicationEntry> ApplicationEntries() {
 
 bool SetUpSingleSystemProject(RunState& state, const ApplicationEntry* current) {
   if (current == nullptr) return false;
-  state.ProjectType = 0;
+  state.ProjectType = model::ProjectType::SingleSystem;
   state.NewProjectPending = true;
   state.NewProjectApplication = current->application;
   return true;
 }
 
 bool SetUpMultiSystemProject(RunState& state) {
-  state.ProjectType = 1;
+  state.ProjectType = model::ProjectType::MultiSystem;
   state.NewProjectPending = true;
-  state.NewProjectApplication = -1;
+  state.NewProjectApplication.reset();
   return true;
 }
 

@@ -10,7 +10,7 @@ namespace korvane::shell {
 // One entry of the new-project dialog's application list.
 struct ApplicationEntry {
   std::string name;
-  int application;
+  model::ApplicationType application;
 };
 
 // "Fan", "Pump", "Cooling Tower", without the ones the edition leaves out.

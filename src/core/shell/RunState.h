@@ -1,8 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/Kinds.h"
 
 namespace korvane::shell {
 
@@ -16,12 +19,20 @@ inline constexpr std::string_view kProgramVersion = "0.01.00";
 struct RunState {
   bool ProjectActive = false;
   bool ProjectModified = false;
-  int ProjectType = -1;  // 0 one system, 1 several; anything else: not defined
+  std::optional<model::ProjectType> ProjectType;  // nothing: not defined
   std::string ProjectFileName;
   bool ResumeProject = false;
   bool NewProjectPending = false;
-  int NewProjectApplication = -1;
+  // The application of a new single-system project; nothing for several.
+  std::optional<model::ApplicationType> NewProjectApplication;
   std::string ProgramFolder;
+  // Where file dialogs start when there is no project file and no folder was
+  // used yet, and the folder a file dialog last returned a file from.
+  std::string DocumentsFolder;
+  std::string LastFolder;
+  // The user's data folder: recovery files of projects without a writable
+  // folder of their own, and the index of all recovery files.
+  std::string DataFolder;
   std::string StartupFile;
   std::array<std::string, 4> RecentProjects;  // H1 (newest) .. H4
   bool FirstRun = true;

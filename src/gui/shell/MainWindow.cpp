@@ -210,6 +210,8 @@ void MainWindow::First_Shown() {
       Update_Status_Bar();
     });
   }
+  // Asked once the window is up, so the question has a window behind it.
+  QTimer::singleShot(0, this, [this] { lifecycle_.Offer_Recovery_Files(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -55,7 +55,7 @@ ProjectTypeDialog::ProjectTypeDialog(shell::RunState& state, QWidget* parent)
   applications_->setObjectName(QStringLiteral("Applications"));
   caption->setBuddy(applications_);
   for (const shell::ApplicationEntry& entry : shell::ApplicationEntries()) {
-    applications_->addItem(QString::fromStdString(entry.name), entry.application);
+    applications_->addItem(QString::fromStdString(entry.name), model::ToNumber(entry.application));
   }
   const bool hidden = model::FeatureOff(model::HideApplicationType);
   caption->setVisible(!hidden);
