@@ -35,6 +35,7 @@ constexpr std::string_view kIncompleteSettings =
     "[DIMENSION MODE] and [POWER] with valid values, or none of them.";
 constexpr std::string_view kDriveEfficiencyError = "DRIVE EFFICIENCY ERROR";
 constexpr std::string_view kCfpRatioError = "CFP RATIO ERROR";
+constexpr std::string_view kApplicationTypeError = "APPLICATION TYPE ERROR";
 constexpr std::string_view kFlowTypeError = "FLOW TYPE ERROR";
 constexpr std::string_view kSystemCountError = "SYSTEM COUNT ERROR";
 // A pump has no outlet damper.
@@ -215,7 +216,7 @@ class ProjectFileReader::Run {
   void handleParameterLine(const std::string& key);
   void handleInfoLine(std::string_view raw);
   void handleCurveLine(const std::string& key, const CurveSection& curve);
-  void applicationValue(long long type);
+  void applicationValue(model::ApplicationType type);
   bool endBlock();
   bool finish();
 
@@ -430,10 +431,10 @@ void ProjectFileReader::Run::handleSectionLine(std::string_view raw, std::string
       }
       return;
     case Section::Application:
-      if (key == "FAN") return applicationValue(0);
-      if (key == "PUMP") return applicationValue(1);
-      if (key == "COOLING TOWER") return applicationValue(2);
-      return error("APPLICATION TYPE ERROR");
+      if (key == "FAN") return applicationValue(model::ApplicationType::Fan);
+      if (key == "PUMP") return applicationValue(model::ApplicationType::Pump);
+      if (key == "COOLING TOWER") return applicationValue(model::ApplicationType::CoolingTower);
+      return error(kApplicationTypeError);
     case Section::SystemItemStart:
       return handleTag(trimmed, key);
     case Section::DataEnergySaver:
@@ -492,13 +493,15 @@ void ProjectFileReader::Run::handleCurveLine(const std::string& key, const Curve
   staged_.curves[static_cast<size_t>(curve.staged)] = values;
 }
 
-void ProjectFileReader::Run::applicationValue(long long type) {
+void ProjectFileReader::Run::applicationValue(model::ApplicationType type) {
+  using model::ApplicationType;
   const bool offered =
-      !((type == 0 && FeatureOff(model::NoFan)) || (type == 1 && FeatureOff(model::NoPump)) ||
-        (type == 2 && FeatureOff(model::NoCoolingTower)));
-  if (type > 2 || !offered) return error("APPLICATION TYPE ERROR");
+      !((type == ApplicationType::Fan && FeatureOff(model::NoFan)) ||
+        (type == ApplicationType::Pump && FeatureOff(model::NoPump)) ||
+        (type == ApplicationType::CoolingTower && FeatureOff(model::NoCoolingTower)));
+  if (!model::IsKnown(type) || !offered) return error(kApplicationTypeError);
   if (FeatureOff(model::HideApplicationType)) return;
-  scratch_.Set_ApplicationType(static_cast<model::ApplicationType>(type));
+  scratch_.Set_ApplicationType(type);
   if (section_ == Section::SystemItemStart) ++blockTags_;
 }
 
@@ -574,8 +577,8 @@ void ProjectFileReader::Run::handleTag(std::string_view trimmed, const std::stri
     scratch_.Set_Identification(text::cp1252ToUtf8(caseKept));
     ++blockTags_;
   } else if (tag == "ATP=") {
-    if (!leading(2, n)) return error("APPLICATION TYPE ERROR");
-    applicationValue(n);
+    if (!leading(2, n)) return error(kApplicationTypeError);
+    applicationValue(static_cast<model::ApplicationType>(n));
   } else if (tag == "MHR=") {
     take(
         number(model::kPrmMinimumHead, x), "MIN. HEAD REQUIREMENT ERROR",
