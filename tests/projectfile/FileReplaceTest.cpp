@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "ScratchFiles.h"
 #include "projectfile/FileReplace.h"
 
 namespace korvane::projectfile {
@@ -15,12 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+using korvane::testing::readBytes;
 
 mode_t modeOf(const fs::path& path) {
   struct stat info {};
@@ -30,13 +26,6 @@ mode_t modeOf(const fs::path& path) {
 
 class ReplaceFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("korvane-replace-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
   void put(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
   }
@@ -50,7 +39,8 @@ class ReplaceFileTest : public ::testing::Test {
     return found;
   }
 
-  fs::path dir;
+  korvane::testing::ScratchDir scratch{"replace"};
+  const fs::path& dir = scratch.path();
 };
 
 TEST_F(ReplaceFileTest, ALinkIsFollowedAndStaysALink) {

@@ -5,8 +5,9 @@
 #include <sstream>
 
 #include "../core/ReferenceSystem.h"
-#include "Fakes.h"
+#include "CatalogueFixture.h"
 #include "Samples.h"
+#include "ScratchFiles.h"
 #include "model/ParameterCatalogue.h"
 #include "projectfile/ProjectFileWriter.h"
 #include "text/Cp1252.h"
@@ -14,23 +15,14 @@
 namespace korvane::projectfile {
 namespace {
 
-using korvane::testing::FakeAlertSound;
-using korvane::testing::FakeForm;
-using korvane::testing::FakeMessageSink;
-using korvane::testing::FakeProgramExit;
 namespace fs = std::filesystem;
 
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+using korvane::testing::readBytes;
 
-class WriterTest : public ::testing::Test {
+class WriterTest : public korvane::testing::CatalogueFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(catalogue.Build(&wizard, &preferencesForm));
+    ASSERT_TRUE(buildCatalogue());
     catalogue.Bound_Edit(model::kPrmEnergyRate)->setText("0.1");
     catalogue.Bound_Edit(model::kPrmAlternateRate)->setText("0.10");
     catalogue.Bound_Edit(model::kPrmDemandCharge)->setText("0");
@@ -65,12 +57,6 @@ class WriterTest : public ::testing::Test {
 
   ProjectFileSources sources() { return {project, catalogue, prefs, header, "7/27/2009"}; }
 
-  FakeMessageSink messages;
-  FakeAlertSound alert;
-  FakeProgramExit exit;
-  FakeForm wizard;
-  FakeForm preferencesForm;
-  model::ParameterCatalogue catalogue{messages, alert, exit};
   model::EnergyModel model;
   model::TVexEnergyProjectAnalysis& project = model.project;
   preferences::PreferenceValues prefs;
@@ -80,9 +66,8 @@ class WriterTest : public ::testing::Test {
 TEST_F(WriterTest, WritesTheReferenceProjectByteForByte) {
   KORVANE_SKIP_WITHOUT_SAMPLES();
   addFan();
-  const fs::path dir = fs::temp_directory_path() / "korvane-writer-test";
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  const korvane::testing::ScratchDir scratch("writer");
+  const fs::path& dir = scratch.path();
   const fs::path file = dir / "reference.ESEProj";
   ASSERT_TRUE(WriteProjectFile(file, sources(), messages));
   EXPECT_TRUE(messages.shown.empty());
@@ -93,7 +78,6 @@ TEST_F(WriterTest, WritesTheReferenceProjectByteForByte) {
   ASSERT_TRUE(WriteProjectFile(file, sources(), messages));
   EXPECT_NE(readBytes(file).find("[PROJECT]\r\nSecond save\r\n"), std::string::npos);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-  fs::remove_all(dir);
 }
 
 TEST_F(WriterTest, AFailedSaveSaysSoAndWritesNothing) {

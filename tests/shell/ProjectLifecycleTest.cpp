@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "Samples.h"
+#include "ScratchFiles.h"
 #include "SessionFixture.h"
 #include "model/FeatureSwitches.h"
 #include "model/FeatureSwitchesForTests.h"
@@ -20,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using korvane::testing::FakeProgramExit;
+using korvane::testing::readBytes;
 using korvane::testing::SessionFixture;
 
 // Answers from a script, then with the fixed answer.
@@ -80,12 +82,8 @@ class LifecycleTest : public SessionFixture {
  protected:
   void SetUp() override {
     start();
-    dir = fs::temp_directory_path() / ("korvane-lifecycle-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
     state.DataFolder = (dir / "data").string();
   }
-  void TearDown() override { fs::remove_all(dir); }
 
   // Starts a single-system project through the project-type dialog.
   void startSingle() {
@@ -97,14 +95,9 @@ class LifecycleTest : public SessionFixture {
     ASSERT_TRUE(state.ProjectActive);
   }
   std::string path(const std::string& name) const { return (dir / name).string(); }
-  static std::string readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
 
-  fs::path dir;
+  korvane::testing::ScratchDir scratch{"lifecycle"};
+  const fs::path& dir = scratch.path();
   RunState state;
   FakeUi ui;
   ProjectLifecycle lifecycle{session, state, ui};
