@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/platform/QtText.h"
 #include "gui/widgets/BoundLineEdit.h"
 
 namespace korvane::gui {
@@ -14,10 +15,6 @@ namespace korvane::gui {
 namespace {
 
 using calculators::Calculator;
-
-QString q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 }  // namespace
 
@@ -41,7 +38,7 @@ FormulaDialog::FormulaDialog(calculators::UnitSystem units, const preferences::N
     auto* page = new QWidget;
     auto* column = new QVBoxLayout(page);
     columns.push_back(column);
-    tabs_->addTab(page, q(title));
+    tabs_->addTab(page, toQString(title));
   }
   for (const calculators::CalculatorLayout& c : calculator_.Layout()) {
     buildCalculator(c, tabs_->widget(c.page), columns[static_cast<size_t>(c.page)]);
@@ -79,25 +76,26 @@ FormulaDialog::FormulaDialog(calculators::UnitSystem units, const preferences::N
 
 void FormulaDialog::buildCalculator(const calculators::CalculatorLayout& c, QWidget* page,
                                     QVBoxLayout* column) {
-  auto* box = new QGroupBox(q(c.title), page);
+  auto* box = new QGroupBox(toQString(c.title), page);
   auto* grid = new QGridLayout(box);
   int row = 0;
   for (const calculators::InputField& input : c.inputs) {
-    auto* caption = new QLabel(q(input.caption), box);
+    auto* caption = new QLabel(toQString(input.caption), box);
     auto* field = new QLineEdit(box);
-    field->setObjectName(q(input.name));
+    field->setObjectName(toQString(input.name));
     field->setFixedWidth(90);
     field->setAlignment(Qt::AlignRight);
-    field->installEventFilter(new NumberKeyFilter(
-        q(format_.decimalSeparator), q(format_.thousandsSeparator), field, input.maxLength));
+    field->installEventFilter(new NumberKeyFilter(toQString(format_.decimalSeparator),
+                                                  toQString(format_.thousandsSeparator), field,
+                                                  input.maxLength));
     caption->setBuddy(field);
     grid->addWidget(caption, row, 0);
     grid->addWidget(field, row, 1);
     const bool pressure = input.name == "FANPRESS" || input.name == "PUMPPRES";
     if (pressure) {
       auto* units = new QComboBox(box);
-      units->setObjectName(q(input.name + "_UNITS"));
-      for (const std::string& unit : c.units) units->addItem(q(unit));
+      units->setObjectName(toQString(input.name + "_UNITS"));
+      for (const std::string& unit : c.units) units->addItem(toQString(unit));
       const Calculator calculator = c.calculator;
       connect(units, &QComboBox::activated, this, [this, calculator](int index) {
         readFields(calculator);
@@ -108,7 +106,7 @@ void FormulaDialog::buildCalculator(const calculators::CalculatorLayout& c, QWid
       unitLists_[c.calculator] = units;
       grid->addWidget(units, row, 2);
     } else {
-      grid->addWidget(new QLabel(q(input.unit), box), row, 2);
+      grid->addWidget(new QLabel(toQString(input.unit), box), row, 2);
     }
     const std::string name = input.name;
     connect(field, &QLineEdit::editingFinished, this, [this, name] {
@@ -124,7 +122,7 @@ void FormulaDialog::buildCalculator(const calculators::CalculatorLayout& c, QWid
     threePhase_ = new QComboBox(box);
     threePhase_->setObjectName(QStringLiteral("ACSelection"));
     for (const std::string& selection : calculators::ThreePhaseSelections()) {
-      threePhase_->addItem(q(selection));
+      threePhase_->addItem(toQString(selection));
     }
     // Choosing only changes which fields take input.
     connect(threePhase_, &QComboBox::activated, this, [this](int index) {
@@ -135,7 +133,7 @@ void FormulaDialog::buildCalculator(const calculators::CalculatorLayout& c, QWid
     ++row;
   }
   auto* result = new QLineEdit(box);
-  result->setObjectName(q(c.result));
+  result->setObjectName(toQString(c.result));
   result->setReadOnly(true);
   result->setFocusPolicy(Qt::NoFocus);
   QFont bold = result->font();
@@ -143,7 +141,7 @@ void FormulaDialog::buildCalculator(const calculators::CalculatorLayout& c, QWid
   result->setFont(bold);
   results_[c.result] = result;
   auto* calculate = new QPushButton(QStringLiteral("&Calculate"), box);
-  calculate->setObjectName(q(c.result + "_CALCULATE"));
+  calculate->setObjectName(toQString(c.result + "_CALCULATE"));
   calculate->setToolTip(QStringLiteral("Click here to calculate"));
   const Calculator calculator = c.calculator;
   connect(calculate, &QPushButton::clicked, this, [this, calculator] {
@@ -168,8 +166,8 @@ void FormulaDialog::readFields(Calculator calculator) {
 }
 
 void FormulaDialog::refresh() {
-  for (auto& [name, field] : inputs_) field->setText(q(calculator_.Field_Text(name)));
-  for (auto& [name, field] : results_) field->setText(q(calculator_.Result(name)));
+  for (auto& [name, field] : inputs_) field->setText(toQString(calculator_.Field_Text(name)));
+  for (auto& [name, field] : results_) field->setText(toQString(calculator_.Result(name)));
 }
 
 void FormulaDialog::applyThreePhaseEnabling() {

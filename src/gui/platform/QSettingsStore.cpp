@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "gui/platform/QtText.h"
+
 namespace korvane::gui {
 
 namespace {
@@ -10,8 +12,7 @@ namespace {
 const QString kKeyPath = QStringLiteral("SOFTWARE/KORVANE/ENERGY/SETUP/");
 
 QString key(std::string_view section, std::string_view name) {
-  return kKeyPath + QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) +
-         QLatin1Char('/') + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  return kKeyPath + toQString(section) + QLatin1Char('/') + toQString(name);
 }
 
 }  // namespace
@@ -38,8 +39,7 @@ std::optional<std::string> QSettingsStore::readValue(std::string_view section,
 void QSettingsStore::writeValue(std::string_view section, std::string_view name,
                                 std::string_view value) {
   if (!settings_->isWritable()) return;
-  settings_->setValue(key(section, name),
-                      QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+  settings_->setValue(key(section, name), toQString(value));
 }
 
 void QSettingsStore::copyInto(MemorySettingsStore& memory) {

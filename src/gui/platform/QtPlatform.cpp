@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <cstdlib>
 
+#include "gui/platform/QtText.h"
 #include "shell/RunState.h"
 
 namespace korvane::gui {
@@ -66,10 +67,7 @@ MessageAnswer QtMessageSink::show(MessageKind kind, std::string_view text, Messa
       break;
   }
   QWidget* parent = parent_ ? parent_.data() : QApplication::activeWindow();
-  QMessageBox box(icon,
-                  QString::fromUtf8(shell::kApplicationTitle.data(),
-                                    static_cast<qsizetype>(shell::kApplicationTitle.size())),
-                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+  QMessageBox box(icon, toQString(shell::kApplicationTitle), toQString(text),
                   standardButtons(buttons), parent);
   // Escape answers Cancel (or No) where there is one.
   if (buttons == MessageButtons::YesNoCancel || buttons == MessageButtons::YesCancel ||

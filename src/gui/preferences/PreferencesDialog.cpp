@@ -9,6 +9,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "gui/platform/QtText.h"
 #include "gui/shell/CompanyLogoDialog.h"
 #include "gui/widgets/BoundLineEdit.h"
 #include "model/FeatureSwitches.h"
@@ -20,10 +21,6 @@ namespace korvane::gui {
 namespace {
 
 using model::FeatureOff;
-
-QString q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QLabel* title(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -163,11 +160,11 @@ QHBoxLayout* PreferencesDialog::pageHeading(QWidget* page, const QString& text,
 
 QLineEdit* PreferencesDialog::numberField(const std::string& name, QWidget* parent) {
   auto* field = new QLineEdit(parent);
-  field->setObjectName(q(name));
+  field->setObjectName(toQString(name));
   field->setFixedWidth(48);
   field->setAlignment(Qt::AlignRight);
-  field->installEventFilter(
-      new NumberKeyFilter(q(format_.decimalSeparator), q(format_.thousandsSeparator), field));
+  field->installEventFilter(new NumberKeyFilter(toQString(format_.decimalSeparator),
+                                                toQString(format_.thousandsSeparator), field));
   fields_[name] = field;
   return field;
 }
@@ -489,20 +486,22 @@ void PreferencesDialog::fromControls() {
   selectButton(power_, c.powerKw ? 1 : 0);
   selectButton(units_, c.metricUnits ? 1 : 0);
   selectButton(currency_, c.currencyButton);
-  customCurrency_->setText(q(c.customCurrency));
+  customCurrency_->setText(toQString(c.customCurrency));
   selectButton(fuel_, c.fuelButton);
-  fuelDescription_->setText(q(c.fuelDescription));
+  fuelDescription_->setText(toQString(c.fuelDescription));
   for (int i = 0; i < 2; ++i) {
-    customTitles_[i]->setText(q(c.customTitles[static_cast<size_t>(i)]));
+    customTitles_[i]->setText(toQString(c.customTitles[static_cast<size_t>(i)]));
     customSelected_[i]->setChecked(c.customSelected[static_cast<size_t>(i)]);
   }
-  for (auto& [name, field] : fields_) field->setText(q(session_.controls.field(name).text()));
-  preparedBy_->setPlainText(q(c.preparedBy));
-  companyInfo_->setPlainText(q(c.companyInformation));
-  logoFile_->setText(q(c.companyLogoFile));
-  logoFile_->setToolTip(q(c.companyLogoFile));
-  weightLabel_->setText(QStringLiteral("Carbon emissions %1 of CO2 produced per kWh")
-                            .arg(q(std::string(session_.procedures.Factor_Fields_Weight_Label()))));
+  for (auto& [name, field] : fields_)
+    field->setText(toQString(session_.controls.field(name).text()));
+  preparedBy_->setPlainText(toQString(c.preparedBy));
+  companyInfo_->setPlainText(toQString(c.companyInformation));
+  logoFile_->setText(toQString(c.companyLogoFile));
+  logoFile_->setToolTip(toQString(c.companyLogoFile));
+  weightLabel_->setText(
+      QStringLiteral("Carbon emissions %1 of CO2 produced per kWh")
+          .arg(toQString(std::string(session_.procedures.Factor_Fields_Weight_Label()))));
 }
 
 void PreferencesDialog::toControls() {
@@ -539,7 +538,7 @@ void PreferencesDialog::onFactorLeft(const std::string& name) {
   bool clamped = false;
   if (!session_.procedures.Check_Factor_Field(name, clamped)) return;
   if (clamped) alert_.play();
-  fields_[name]->setText(q(session_.controls.field(name).text()));
+  fields_[name]->setText(toQString(session_.controls.field(name).text()));
   if (ProjectModified) ProjectModified();
 }
 

@@ -2,11 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStatusBar>
@@ -16,6 +14,7 @@
 
 #include "gui/calculators/FormulaDialog.h"
 #include "gui/platform/QtPlatform.h"
+#include "gui/platform/QtText.h"
 #include "gui/preferences/PreferencesDialog.h"
 #include "gui/shell/AboutDialog.h"
 #include "gui/shell/Artwork.h"
@@ -30,13 +29,9 @@ namespace {
 
 constexpr int kSplashMilliseconds = 2000;
 
-QString q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // "Description (*.ext)" as a Qt file-dialog filter, unchanged.
 QString filter(std::string_view f) {
-  return q(f);
+  return toQString(f);
 }
 
 // The window's background: the product picture.
@@ -82,7 +77,7 @@ MainWindow::MainWindow(EstimatorSession& session, shell::RunState& state, AlertS
       metricFormulas_(std::make_unique<FormulaDialog>(calculators::UnitSystem::Metric, format,
                                                       alert, messages, this)) {
   setObjectName(QStringLiteral("MainWindow"));
-  setWindowTitle(q(shell::kApplicationTitle));
+  setWindowTitle(toQString(shell::kApplicationTitle));
   resize(1024, 700);
   setCentralWidget(new Backdrop(this));
   buildMenus();
@@ -92,7 +87,7 @@ MainWindow::MainWindow(EstimatorSession& session, shell::RunState& state, AlertS
     if (state_.ProjectActive) state_.ProjectModified = true;
   };
   const auto help = [this](const char* topic) {
-    GetHelp(QString::fromLatin1(topic), q(state_.ProgramFolder), messages_);
+    GetHelp(QString::fromLatin1(topic), toQString(state_.ProgramFolder), messages_);
   };
   projectType_->Help = help;
   englishFormulas_->Help = help;
@@ -141,9 +136,11 @@ void MainWindow::buildMenus() {
                    [this] { metricFormulas_->Open(); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->addAction(
-          QStringLiteral("Contents and Index"), this,
-          [this] { GetHelp(QStringLiteral("HLP_CONTENTS"), q(state_.ProgramFolder), messages_); })
+  help->addAction(QStringLiteral("Contents and Index"), this,
+                  [this] {
+                    GetHelp(QStringLiteral("HLP_CONTENTS"), toQString(state_.ProgramFolder),
+                            messages_);
+                  })
       ->setShortcut(QKeySequence(Qt::Key_F1));
   help->addSeparator();
   help->addAction(QStringLiteral("Visit us on the Web"), this, [] { VisitWebSite(); });
@@ -186,7 +183,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::First_Shown() {
-  setWindowTitle(q(shell::kApplicationTitle));
+  setWindowTitle(toQString(shell::kApplicationTitle));
   QTimer::singleShot(kSplashMilliseconds, this, [this] {
     if (CloseSplash) CloseSplash();
   });
@@ -202,7 +199,7 @@ void MainWindow::First_Shown() {
   // that notice exists a file named on the command line always opens. It opens
   // once the window is on the screen, so that a message about a damaged file
   // appears over the window and not before it (nor under the splash).
-  if (!state_.StartupFile.empty() && QFileInfo(q(state_.StartupFile)).isFile()) {
+  if (!state_.StartupFile.empty() && QFileInfo(toQString(state_.StartupFile)).isFile()) {
     QTimer::singleShot(0, this, [this] {
       if (CloseSplash) CloseSplash();
       lifecycle_.OpenProjectFile(state_.StartupFile);
@@ -230,7 +227,8 @@ void MainWindow::programSetup() {
 
 std::optional<std::string> MainWindow::Ask_Open_Path(std::string_view title, std::string_view f,
                                                      const std::string& folder) {
-  const QString path = QFileDialog::getOpenFileName(this, q(title), q(folder), filter(f));
+  const QString path =
+      QFileDialog::getOpenFileName(this, toQString(title), toQString(folder), filter(f));
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
 }
@@ -238,11 +236,11 @@ std::optional<std::string> MainWindow::Ask_Open_Path(std::string_view title, std
 std::optional<std::string> MainWindow::Ask_Save_Path(std::string_view title, std::string_view f,
                                                      const std::string& folder,
                                                      const std::string& proposedName) {
-  QFileDialog dialog(this, q(title), q(folder), filter(f));
+  QFileDialog dialog(this, toQString(title), toQString(folder), filter(f));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The program asks itself before replacing a file, after mending the name.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.selectFile(q(proposedName));
+  dialog.selectFile(toQString(proposedName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
@@ -257,26 +255,26 @@ void MainWindow::Show_Wizard() {
 }
 
 void MainWindow::Set_Caption(const std::string& caption) {
-  setWindowTitle(q(caption));
+  setWindowTitle(toQString(caption));
 }
 
 void MainWindow::Update_Status_Bar() {
-  panels_[0]->setText(q(lifecycle_.Status_Project_Name()));
-  panels_[1]->setText(q(lifecycle_.Status_Project_Type()));
-  panels_[2]->setText(q(lifecycle_.Status_Active()));
+  panels_[0]->setText(toQString(lifecycle_.Status_Project_Name()));
+  panels_[1]->setText(toQString(lifecycle_.Status_Project_Type()));
+  panels_[2]->setText(toQString(lifecycle_.Status_Active()));
   panels_[2]->setStyleSheet(state_.ProjectActive ? QStringLiteral("color: red;")
                                                  : QStringLiteral("color: black;"));
 }
 
 void MainWindow::Show_Recent_Projects(const std::array<std::string, 4>& entries) {
   for (size_t i = 0; i < entries.size(); ++i) {
-    recent_[i]->setText(q(entries[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    recent_[i]->setText(toQString(entries[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
     recent_[i]->setVisible(!entries[i].empty());
   }
 }
 
 std::string MainWindow::Today() {
-  return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+  return TodayShortDate();
 }
 
 }  // namespace korvane::gui

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QObject>
 
+#include "gui/platform/QtText.h"
 #include "platform/BoundInput.h"
 
 namespace korvane::gui {
@@ -13,9 +14,7 @@ class BoundLineEdit : public QLineEdit, public BoundInput {
   explicit BoundLineEdit(QWidget* parent = nullptr) : QLineEdit(parent) {}
 
   std::string text() const override { return QLineEdit::text().toStdString(); }
-  void setText(std::string_view text) override {
-    QLineEdit::setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  }
+  void setText(std::string_view text) override { QLineEdit::setText(toQString(text)); }
   int tag() const override { return tag_; }
   void setTag(int tag) override { tag_ = tag; }
   void setEnabled(bool enabled) override { QLineEdit::setEnabled(enabled); }

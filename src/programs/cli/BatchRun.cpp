@@ -1,6 +1,5 @@
 #include "BatchRun.h"
 
-#include <QDate>
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
@@ -11,6 +10,7 @@
 
 #include "JsonWriter.h"
 #include "gui/platform/QSettingsStore.h"
+#include "gui/platform/QtText.h"
 #include "model/ResultSlots.h"
 #include "platform/AlertSound.h"
 #include "platform/MessageSink.h"
@@ -396,8 +396,7 @@ int runResave(const BatchOptions& options) {
   OpenedProject opened(options);
   if (auto failure = opened.open(options)) return reject(*failure);
   EstimatorSession& s = opened.session();
-  const std::string date =
-      QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+  const std::string date = gui::TodayShortDate();
   const projectfile::ProjectFileSources sources{s.model.project, s.catalogue, s.values, s.header,
                                                 date};
   if (!projectfile::WriteProjectFile(options.output, sources, opened.messages())) {
