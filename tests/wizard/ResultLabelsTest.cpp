@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <set>
 #include <string>
@@ -10,18 +9,13 @@
 
 #include "model/FeatureSwitchesForTests.h"
 #include "model/ResultSlots.h"
+#include "text/Ascii.h"
 #include "wizard/ResultLabels.h"
 
 namespace korvane::wizard {
 namespace {
 
 using Slot = model::ResultSlot;
-
-std::string lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 
 TEST(ResultLabels, RowsAreConsistent) {
   std::set<std::pair<LabelPage, std::string>> names;
@@ -31,7 +25,8 @@ TEST(ResultLabels, RowsAreConsistent) {
     SCOPED_TRACE(std::string(label.name));
     EXPECT_FALSE(label.name.empty());
     // The report matches its names ignoring case.
-    EXPECT_TRUE(names.insert({label.page, lower(label.name)}).second) << "name twice on a page";
+    EXPECT_TRUE(names.insert({label.page, text::lowerAscii(label.name)}).second)
+        << "name twice on a page";
     EXPECT_GE(model::ToNumber(label.slot), 0);
     EXPECT_LT(model::ToNumber(label.slot), model::kResultSlotCount);
     if (label.role == LabelRole::Value) {

@@ -15,6 +15,7 @@
 #include "model/TVexEnergyProjectAnalysis.h"
 #include "platform/MessageSink.h"
 #include "projectfile/ProjectFileWriter.h"
+#include "text/Ascii.h"
 #include "text/Cp1252.h"
 #include "text/NumberText.h"
 
@@ -160,17 +161,8 @@ std::string_view trimSpaces(std::string_view s) {
   return s;
 }
 
-std::string upperAscii(std::string_view s) {
-  std::string upper(s);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
-
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+using text::isDigit;
+using text::upperAscii;
 
 // Bytes of the file (Windows-1252) cut to a field's length, as UTF-8.
 std::string fieldText(std::string_view bytes, size_t length) {

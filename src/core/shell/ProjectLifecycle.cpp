@@ -13,6 +13,7 @@
 #include "session/EstimatorSession.h"
 #include "shell/ProjectTypeChoice.h"
 #include "shell/RecoveryFiles.h"
+#include "text/Ascii.h"
 #include "text/Cp1252.h"
 #include "text/NumberText.h"
 
@@ -43,12 +44,6 @@ constexpr std::string_view kSaveFilter = "KORVANE Energy File Files (*.ESEProj)"
 constexpr std::string_view kProposedName = "KORVANE Energy Project";
 constexpr std::string_view kRecentSection = "FHIS";
 constexpr size_t kStatusNameLength = 32;
-
-std::string lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 }  // namespace
 
@@ -178,7 +173,7 @@ bool ProjectLifecycle::Save() {
 std::string ProjectLifecycle::Save_As_File_Name(const std::string& chosen, bool& warn) {
   fs::path path(chosen);
   const std::string extension = path.extension().string();
-  warn = !extension.empty() && lower(extension) != lower(".ESEProj");
+  warn = !extension.empty() && text::lowerAscii(extension) != text::lowerAscii(".ESEProj");
   path.replace_extension(".ESEProj");
   return path.string();
 }

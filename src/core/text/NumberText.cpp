@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "text/Ascii.h"
+
 namespace korvane::text {
 
 namespace {
@@ -14,10 +16,6 @@ std::string_view trimBlanks(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 // Rounds a number given in scientific notation ("-d.ddde+XX") to a fixed

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+#include "text/Ascii.h"
+
 namespace korvane::wizard {
 
 namespace {
@@ -398,11 +400,6 @@ constexpr std::string_view kDriveDataHeading = Joined<model::kDriveDataCaption, 
 constexpr std::string_view kSelectedPaybackHeading =
     Joined<kPaybackEstimationSelected, kAsdSystem>::kText;
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 bool captionRepeats(const ResultLabel& label) {
   return std::ranges::any_of(kLabels, [&](const ResultLabel& other) {
     return &other != &label && other.page == label.page && other.role == LabelRole::Value &&
@@ -470,7 +467,7 @@ std::span<const ResultLabel> ResultLabels() {
 
 const ResultLabel* FindResultLabel(LabelPage page, std::string_view name) {
   for (const ResultLabel& label : kLabels) {
-    if (label.page == page && sameIgnoringCase(label.name, name)) return &label;
+    if (label.page == page && text::equalIgnoringAsciiCase(label.name, name)) return &label;
   }
   return nullptr;
 }
