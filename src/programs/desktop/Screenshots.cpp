@@ -11,7 +11,12 @@
 #include "gui/shell/CompanyLogoDialog.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/ProjectTypeDialog.h"
+#include "gui/update/ProxyDialog.h"
+#include "gui/update/UpdateAgent.h"
+#include "gui/update/UpdateNoticeDialog.h"
+#include "platform/SettingsStore.h"
 #include "session/EstimatorSession.h"
+#include "update/UpdateCheck.h"
 
 namespace korvane::desktop {
 
@@ -36,6 +41,8 @@ bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, const Q
   if (!dir.mkpath(QStringLiteral("."))) return false;
   bool ok = true;
 
+  // The notice would wait for an answer; it is pictured on its own below.
+  session.store.writeFlag(update::keys::kProgram, update::keys::kFirstRun, false);
   window.resize(1024, 700);
   window.show();
   ok &= save(window, dir, QStringLiteral("main-window"));
@@ -82,6 +89,16 @@ bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, const Q
   logo.show();
   ok &= save(logo, dir, QStringLiteral("company-logo"));
   logo.close();
+
+  gui::UpdateNoticeDialog notice(&window);
+  notice.show();
+  ok &= save(notice, dir, QStringLiteral("update-notice"));
+  notice.close();
+
+  gui::ProxyDialog& proxy = window.updates().proxyDialog();
+  proxy.show();
+  ok &= save(proxy, dir, QStringLiteral("proxy-settings"));
+  proxy.close();
   return ok;
 }
 

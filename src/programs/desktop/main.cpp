@@ -12,6 +12,7 @@
 #include "gui/platform/QtPlatform.h"
 #include "gui/shell/AboutDialog.h"
 #include "gui/shell/MainWindow.h"
+#include "gui/update/UpdateAgent.h"
 #include "session/EstimatorSession.h"
 #include "shell/RunState.h"
 
@@ -96,6 +97,7 @@ int main(int argc, char* argv[]) {
     gMainWindow = &window;
     messages.setParent(&window);
     window.CloseSplash = [&splash] { splash.close(); };
+    window.updates().MakeSettingsPrivate = [&store] { store.makePrivate(); };
     if (!screenshotDir.isEmpty()) {
       splash.close();
       return korvane::desktop::TakeScreenshots(window, session, screenshotDir) ? EXIT_SUCCESS
