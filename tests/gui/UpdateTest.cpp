@@ -2,18 +2,25 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <map>
 #include <optional>
 
 #include "SessionFixture.h"
+#include "gui/platform/QSettingsStore.h"
 #include "gui/preferences/PreferencesDialog.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/update/ProxyDialog.h"
@@ -188,6 +195,40 @@ TEST_F(UpdateNetworkTest, TheSameThroughAProxyWithAndWithoutCredentials) {
   const CheckOutcome denied = fetch(origin.url("/newer.json"));
   EXPECT_EQ(denied.kind, CheckOutcome::Kind::Failed);
   EXPECT_NE(denied.failure.find("proxy"), std::string::npos) << denied.failure;
+}
+
+QByteArray fixture(const char* name) {
+  QFile file(QStringLiteral(KORVANE_GUI_TEST_DATA "/") + QLatin1String(name));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+  return file.readAll();
+}
+
+TEST_F(UpdateNetworkTest, AnUntrustedCertificateIsRefused) {
+  QSslServer server;
+  QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+  tls.setLocalCertificate(QSslCertificate(fixture("untrusted-cert.pem")));
+  tls.setPrivateKey(QSslKey(fixture("untrusted-key.pem"), QSsl::Rsa));
+  server.setSslConfiguration(tls);
+  ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+  const CheckOutcome outcome =
+      fetch(QStringLiteral("https://127.0.0.1:%1/newer.json").arg(server.serverPort()));
+  EXPECT_EQ(outcome.kind, CheckOutcome::Kind::Failed);
+  EXPECT_NE(outcome.failure.find("certificate"), std::string::npos) << outcome.failure;
+}
+
+TEST(SettingsFile, StaysPrivateAcrossLaterSaves) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("ENERGY.conf"));
+  QSettingsStore store(path);
+  store.writeText("PROGRAM", "L1", "1");
+  ASSERT_TRUE(store.makePrivate());
+  store.writeText("PROXY", "PW", "s3cret");
+  store.sync();
+  const QFileDevice::Permissions permissions = QFile::permissions(path);
+  EXPECT_TRUE(permissions.testFlag(QFileDevice::ReadOwner));
+  EXPECT_EQ(permissions & (QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                           QFileDevice::ReadOther | QFileDevice::WriteOther),
+            QFileDevice::Permissions());
 }
 
 // The whole start-up check with short intervals: armed, fetched, flashing,
