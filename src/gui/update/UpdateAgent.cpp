@@ -1,6 +1,7 @@
 #include "gui/update/UpdateAgent.h"
 
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QUrl>
 
 #include "gui/update/ProxyDialog.h"
@@ -41,6 +42,9 @@ UpdateAgent::UpdateAgent(SettingsStore& store, MessageSink& messages, bool& auto
   bold.setBold(true);
   panel_->setFont(bold);
   panel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Wide enough for every text, so the flashing never moves the other panels.
+  panel_->setMinimumWidth(
+      QFontMetrics(bold).horizontalAdvance(QString::fromLatin1(update::kCheckingText.data())) + 12);
 }
 
 UpdateAgent::~UpdateAgent() = default;

@@ -95,6 +95,12 @@ bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, const Q
   ok &= save(notice, dir, QStringLiteral("update-notice"));
   notice.close();
 
+  // The status panel as a start-up check leaves it when a release is waiting.
+  window.updates().Show_Panel(
+      {true, std::string(update::kAvailableText), true, std::string(update::kAvailableHint)});
+  ok &= save(window, dir, QStringLiteral("main-window-update-available"));
+  window.updates().check().Hide_Panel();
+
   gui::ProxyDialog& proxy = window.updates().proxyDialog();
   proxy.show();
   ok &= save(proxy, dir, QStringLiteral("proxy-settings"));
