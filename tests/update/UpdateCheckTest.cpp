@@ -295,7 +295,11 @@ TEST(ProxyPassword, KeyringWhenThereIsOneElseAPrivateSettingsFile) {
   int madePrivate = 0;
   ProxyPasswordKeeper keeper(store, &keyring, [&] { ++madePrivate; });
   std::string loaded = "?";
+  keyring.secrets["proxy-password"] = "stale";
+  keeper.Load([&](const std::string& p) { loaded = p; });
+  EXPECT_EQ(loaded, "") << "no user name: the keyring is not asked";
 
+  store.writeText("PROXY", "UN", "jo");
   keeper.Save("s3cret");
   EXPECT_EQ(keyring.secrets.at("proxy-password"), "s3cret");
   EXPECT_EQ(store.readText("PROXY", "PW", "?"), "") << "no copy in the file";

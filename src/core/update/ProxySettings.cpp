@@ -48,9 +48,11 @@ ProxyPasswordKeeper::ProxyPasswordKeeper(SettingsStore& store, SecretStore* keyr
     : store_(store), keyring_(keyring), makeStorePrivate_(std::move(makeStorePrivate)) {}
 
 void ProxyPasswordKeeper::Load(std::function<void(const std::string&)> done) {
-  const std::string inFile = ReadProxySettings(store_).password;
-  if (!inFile.empty() || !keyring_) {
-    done(inFile);
+  const ProxySettings stored = ReadProxySettings(store_);
+  // Without a user name there is no password to fetch, and the keyring is
+  // not asked (it may want to be unlocked).
+  if (!stored.password.empty() || !keyring_ || stored.userName.empty()) {
+    done(stored.password);
     return;
   }
   keyring_->Read_Secret(kProxyPasswordSecret, [done](std::optional<std::string> secret) {

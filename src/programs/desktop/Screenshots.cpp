@@ -14,7 +14,6 @@
 #include "gui/update/ProxyDialog.h"
 #include "gui/update/UpdateAgent.h"
 #include "gui/update/UpdateNoticeDialog.h"
-#include "platform/SettingsStore.h"
 #include "session/EstimatorSession.h"
 #include "update/UpdateCheck.h"
 
@@ -41,10 +40,10 @@ bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, const Q
   if (!dir.mkpath(QStringLiteral("."))) return false;
   bool ok = true;
 
-  // The notice would wait for an answer; it is pictured on its own below.
-  session.store.writeFlag(update::keys::kProgram, update::keys::kFirstRun, false);
   window.resize(1024, 700);
   window.show();
+  // The first-run notice would wait for an answer; it is pictured on its own below.
+  window.updates().Stop_Timer(update::Timer::Notice);
   ok &= save(window, dir, QStringLiteral("main-window"));
 
   gui::SplashScreen splash;
