@@ -27,6 +27,8 @@
 #include "gui/update/UpdateAgent.h"
 #include "gui/update/UpdateFetcher.h"
 #include "gui/update/UpdateNoticeDialog.h"
+#include "model/FeatureSwitches.h"
+#include "model/FeatureSwitchesForTests.h"
 #include "update/UpdateCheck.h"
 
 namespace korvane::gui {
@@ -374,6 +376,34 @@ TEST_F(UpdateMainWindowTest, FirstRunNoticeYesArmsTheCheckAndComesOnlyOnce) {
   PreferencesDialog& preferences = window.preferencesDialog();
   QTimer::singleShot(0, [&] { window.updates().proxyDialog().reject(); });
   emit preferences.findChild<QLabel*>("UseProxyLink")->linkActivated("proxy");
+}
+
+TEST(UpdateSwitchedOff, NoNoticeNoPanelNoMenuEntryNoLink) {
+  model::testing::ScopedFeatureWord word(model::kEditionFeatureWord | (1u << model::NoUpdateCheck));
+  korvane::testing::FakeMessageSink messages;
+  korvane::testing::FakeAlertSound alert;
+  korvane::testing::FakeProgramExit exit;
+  MemorySettingsStore store;
+  EstimatorSession session{messages, alert, exit, store};
+  ASSERT_TRUE(session.Build_Catalogue());
+  shell::RunState state;
+  MainWindow window{session, state, alert, messages, preferences::NumberFormat{}};
+  window.First_Shown();
+  QTest::qWait(50);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(store.readText("PROGRAM", "ORVEXA_32_1", "").empty());
+  EXPECT_TRUE(window.statusPanel(4)->isHidden());
+  QTest::mouseClick(window.statusPanel(4), Qt::LeftButton);
+  EXPECT_TRUE(messages.shown.empty());
+  int entries = 0;
+  for (QAction* action : window.findChildren<QAction*>()) {
+    if (action->text() == "Check for Update") {
+      ++entries;
+      EXPECT_FALSE(action->isVisible());
+    }
+  }
+  EXPECT_EQ(entries, 1);
+  EXPECT_TRUE(window.preferencesDialog().findChild<QLabel*>("UseProxyLink")->isHidden());
 }
 
 }  // namespace
