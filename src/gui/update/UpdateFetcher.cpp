@@ -136,7 +136,8 @@ void UpdateFetcher::finish(QNetworkReply* reply) {
     // A transfer timeout cancels the reply too.
     result.status = Status::TimedOut;
   } else if (error == QNetworkReply::NoError ||
-             (httpStatus.isValid() && error >= 201 && error < 500)) {
+             (httpStatus.isValid() && error >= QNetworkReply::ContentAccessDenied &&
+              error <= QNetworkReply::UnknownServerError)) {
     // An HTTP answer, possibly an error status such as 404.
     result.status = Status::Received;
     result.httpStatus = httpStatus.toInt();
