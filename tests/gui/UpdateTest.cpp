@@ -378,6 +378,26 @@ TEST_F(UpdateMainWindowTest, FirstRunNoticeYesArmsTheCheckAndComesOnlyOnce) {
   emit preferences.findChild<QLabel*>("UseProxyLink")->linkActivated("proxy");
 }
 
+// A file named on the command line waits for the first-run notice, then opens.
+TEST_F(UpdateMainWindowTest, FirstRunOpensTheStartupFileAfterTheNotice) {
+  state.StartupFile = KORVANE_SAMPLES_DIR "/reference-fan.ESEProj";
+  bool activeWhileAsked = true;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* notice = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!notice || notice->objectName() != "UpdateNotice") return;
+    activeWhileAsked = state.ProjectActive;
+    notice->findChild<QPushButton*>("Close")->click();
+  });
+  poll.start(5);
+  window.First_Shown();
+  EXPECT_FALSE(state.ProjectActive);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return state.ProjectActive; }, 5000));
+  EXPECT_FALSE(activeWhileAsked);
+  EXPECT_EQ(store.readText("PROGRAM", "L50", ""), "0");
+  EXPECT_TRUE(window.statusPanel(4)->isHidden());
+}
+
 TEST(UpdateSwitchedOff, NoNoticeNoPanelNoMenuEntryNoLink) {
   model::testing::ScopedFeatureWord word(model::kEditionFeatureWord | (1u << model::NoUpdateCheck));
   korvane::testing::FakeMessageSink messages;
