@@ -115,6 +115,7 @@ bool ProjectLifecycle::afterRead(const std::string& path, bool reloadPreferences
   }
   if (state_.ProjectType == 0) project.Set_System_Count(std::min(project.SystemCount(), 1));
   ui_.Set_Caption(std::string(kApplicationTitle) + ": " + fs::path(path).filename().string());
+  if (ProjectRead) ProjectRead();
   state_.ProjectModified = false;
   ui_.Show_Wizard();
   if (addRecent) AddRecentProject(path);
@@ -173,6 +174,7 @@ bool ProjectLifecycle::mayWrite() {
 
 bool ProjectLifecycle::writeTo(const std::string& path) {
   session_.header.projectType = state_.ProjectType;
+  if (TreeOrder) session_.header.systemOrder = TreeOrder();
   const projectfile::ProjectFileSources sources{session_.model.project, session_.catalogue,
                                                 session_.values, session_.header, ui_.Today()};
   // A failed save has said so ("FILE ERROR !") and leaves the project modified.
@@ -316,6 +318,7 @@ std::optional<fs::path> ProjectLifecycle::Write_Recovery_File(const fs::path& da
   }
   SilentMessages silent;
   session_.header.projectType = state_.ProjectType;
+  if (TreeOrder) session_.header.systemOrder = TreeOrder();
   const projectfile::ProjectFileSources sources{session_.model.project, session_.catalogue,
                                                 session_.values, session_.header, ui_.Today()};
   if (!projectfile::WriteProjectFile(target, sources, silent)) return std::nullopt;

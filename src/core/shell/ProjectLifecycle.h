@@ -2,9 +2,11 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/RunState.h"
 
@@ -73,6 +75,11 @@ class ProjectLifecycle {
   // written beside its own file, or into dataDir when it has none. The path
   // written, or nothing.
   std::optional<std::filesystem::path> Write_Recovery_File(const std::filesystem::path& dataDir);
+
+  // The wizard's part: the systems in the order its tree lists them, asked
+  // before every write, and its own fields loaded after a project was read.
+  std::function<std::vector<int>()> TreeOrder;
+  std::function<void()> ProjectRead;
 
  private:
   bool writeTo(const std::string& path);
