@@ -85,6 +85,8 @@ TEST_F(SystemsTreeTest, RemovingAMiddleSystemRenumbersAndNodesFollowTheirSystems
   EXPECT_EQ(project.SystemCount(), 3);
   EXPECT_EQ(window.counter, "3");
   EXPECT_EQ(texts()[0], (std::vector<std::string>{"Fan Systems", "A", "C", "D"}));
+  EXPECT_EQ(wiz.systems.Tabs().visible, std::vector<OverviewTab>{OverviewTab::Category});
+  EXPECT_EQ(wiz.wizard.CurrentSystem, -1);
   for (int k = 0; k < 3; ++k) {
     const int index = systemOf(node(0, k));
     EXPECT_EQ(index, k + 1);
@@ -258,6 +260,7 @@ TEST_F(SystemsTreeTest, SavedAfterADragTheReopenedProjectNumbersSystemsInTheNewO
   state.ProjectActive = false;
   lifecycle.Open_Project();
   ASSERT_TRUE(state.ProjectActive);
+  EXPECT_FALSE(state.ProjectModified);
   ASSERT_EQ(project.SystemCount(), 3);
   EXPECT_EQ(project.Get_System(1)->Identification(), "C");
   EXPECT_EQ(project.Get_System(2)->Identification(), "A");
@@ -266,6 +269,22 @@ TEST_F(SystemsTreeTest, SavedAfterADragTheReopenedProjectNumbersSystemsInTheNewO
   wiz.Form_Show();
   EXPECT_EQ(texts()[0], (std::vector<std::string>{"Fan Systems", "C", "A", "B"}));
   fs::remove(file);
+}
+
+TEST_F(SystemsTreeTest, OpeningOneSystemProjectLoadsItIntoTheEditor) {
+  FileUi ui((fs::path(KORVANE_SAMPLES_DIR) / "reference-fan.ESEProj").string());
+  shell::ProjectLifecycle lifecycle(session, state, ui);
+  lifecycle.ProjectRead = [this] { wiz.After_Project_Read(session.reader.Staged()); };
+  session.catalogue.Write_Prm_Edit_Text(kPrmMotorPower, "99.0");
+  lifecycle.Open_Project();
+  ASSERT_EQ(state.ProjectType, 0);
+  EXPECT_FALSE(state.ProjectModified);
+  EXPECT_EQ(window.counter, "1");
+  EXPECT_EQ(wiz.editor.choices.identification, "Supply fan 1");
+  state.ResumeProject = true;
+  wiz.Form_Show();
+  EXPECT_EQ(field(kPrmMotorPower), "20.0");
+  EXPECT_EQ(wiz.step3.Current(), kSystemEditorView);
 }
 
 }  // namespace

@@ -62,7 +62,9 @@ bool TreeModel::contains(const TreeNode* ancestor, const TreeNode* node) const {
 
 void TreeModel::Delete(TreeNode* node) {
   if (!node) return;
-  if (contains(node, selected_)) selected_ = nullptr;
+  // As a tree control does, the selection moves up rather than vanishing, so
+  // the overview never keeps showing a system that is gone.
+  if (contains(node, selected_)) selected_ = node->parent;
   if (node == root_.get()) {
     Clear();
     return;
