@@ -145,6 +145,39 @@ TEST_F(WizardNavigationTest, TheMaximumOfSystemsIsRefused) {
   EXPECT_FALSE(state.ProjectModified);
 }
 
+TEST_F(WizardNavigationTest, CancellingAnEditKeepsTheSystemAndRestoresTheDutyCycle) {
+  newProject(1);
+  addSystem("Fan", 0);
+  wiz.Edit_System(EditTrigger::Button);
+  setTimes({50, 50, 0, 0, 0, 0, 0, 0, 0, 0});
+  wiz.editor.choices.identification = "Renamed";
+  wiz.Go_Back_From_Update();
+  EXPECT_EQ(project.Get_System(1)->Identification(), "Fan");
+  EXPECT_EQ(project.Get_System(1)->TimePercent(1), 1);
+  EXPECT_EQ(field(kPrmFirstTimePercent), "1");
+  EXPECT_EQ(wiz.editor.Last_Check().totalLabel, "100 %");
+  EXPECT_EQ(wiz.step3.Current(), kProjectOverviewView);
+  EXPECT_EQ(wiz.buttonBar.Current(), kStandardBar);
+
+  wiz.wizard.ReturnToStep4 = true;
+  wiz.Edit_System(EditTrigger::Button);
+  wiz.Go_Back_From_Update();
+  EXPECT_EQ(wiz.Step(), 4);
+  EXPECT_FALSE(wiz.wizard.ReturnToStep4);
+}
+
+TEST_F(WizardNavigationTest, LosingActivationStoresTheFieldsAndTheUtilityNameInEverySystem) {
+  newProject(1);
+  addSystem("Fan", 0);
+  addSystem("Pump", 1);
+  wiz.customer.Set_Text(CustomerField::UtilityName, "City Power");
+  session.catalogue.Write_Prm_Edit_Text(kPrmEnergyRate, "0.30");
+  wiz.Deactivated();
+  EXPECT_FLOAT_EQ(static_cast<float>(session.catalogue.Get_Prm_Value(kPrmEnergyRate)), 0.30f);
+  EXPECT_EQ(project.Get_System(1)->UtilityName(), "City Power");
+  EXPECT_EQ(project.Get_System(2)->UtilityName(), "City Power");
+}
+
 TEST_F(WizardNavigationTest, StepTitlesByProjectType) {
   EXPECT_EQ(Step_Caption(1, 0), "Step 1. Customer Information");
   EXPECT_EQ(Step_Caption(1, 1), "Step 1. Project and Customer Information");
