@@ -117,6 +117,33 @@ TEST_F(SystemsTreeTest, RemovingTheLastSystemLeavesNoSystemsDefined) {
   EXPECT_EQ(wiz.systems.Tabs().visible, std::vector<OverviewTab>{OverviewTab::Navigation});
 }
 
+TEST(MainSystemDataRows, FollowTheSelectedSystemAndTheSwitches) {
+  struct Case {
+    std::uint32_t word;
+    int type;
+    bool flowControl, minimumHead;
+  };
+  const Case cases[] = {
+      {0, 0, true, false},
+      {0, 1, true, true},
+      {0, 2, false, false},
+      {1u << NoMinimumHead, 1, true, false},
+      {1u << NoFlowControlType, 0, false, false},
+  };
+  for (const Case& c : cases) {
+    model::testing::ScopedFeatureWord word(c.word);
+    TVexEnergySystem system;
+    system.Set_ApplicationType(c.type);
+    const MainSystemDataRows rows = Main_System_Data_Rows(system);
+    EXPECT_EQ(rows.flowControl, c.flowControl) << c.word << " type " << c.type;
+    EXPECT_EQ(rows.minimumHead, c.minimumHead) << c.word << " type " << c.type;
+  }
+  TVexEnergySystem yearly;
+  yearly.Set_HoursPerYearMode(1);
+  EXPECT_FALSE(Main_System_Data_Rows(yearly).daysPerWeek);
+  EXPECT_FALSE(Main_System_Data_Rows(yearly).weeksPerYear);
+}
+
 TEST_F(SystemsTreeTest, RefusalsAndTheirMessages) {
   messages.answer = MessageAnswer::No;
   wiz.Remove_System();
