@@ -55,7 +55,7 @@ bench: release
 	$(BENCH_DIR)/bin/korvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR)

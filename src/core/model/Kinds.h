@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <type_traits>
 
@@ -27,6 +28,9 @@ enum class ApplicationType : std::int32_t {
   Pump = 1,
   CoolingTower = 2,
 };
+
+inline constexpr std::array<ApplicationType, 3> kApplicationTypes = {
+    ApplicationType::Fan, ApplicationType::Pump, ApplicationType::CoolingTower};
 
 // The present flow control of a system. Value 0 is the inlet vane for a fan
 // and the throttling valve for a pump; cooling towers always run across the

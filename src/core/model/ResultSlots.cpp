@@ -86,9 +86,8 @@ ResultSlotTable::ResultSlotTable() {
 namespace {
 // The place of a slot in the table; nothing for a number no slot has.
 std::optional<size_t> place(ResultSlot slot) {
-  const int n = ToNumber(slot);
-  if (n < 0 || n >= kResultSlotCount) return std::nullopt;
-  return static_cast<size_t>(n);
+  if (!IsKnown(slot)) return std::nullopt;
+  return static_cast<size_t>(ToNumber(slot));
 }
 }  // namespace
 

@@ -98,6 +98,11 @@ enum class ResultSlot : int {
 };
 inline constexpr int kResultSlotCount = 81;
 
+// True for a number a slot has.
+constexpr bool IsKnown(ResultSlot slot) {
+  return ToNumber(slot) >= 0 && ToNumber(slot) < kResultSlotCount;
+}
+
 // Every slot, in the order of their numbers.
 inline constexpr auto kAllResultSlots = [] {
   std::array<ResultSlot, kResultSlotCount> all{};

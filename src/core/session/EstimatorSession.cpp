@@ -95,6 +95,8 @@ void EstimatorSession::Apply_Staged_Project(const projectfile::StagedProject& st
   outcome.opened = true;
   outcome.projectType = staged.projectType;
   outcome.systemCount = count;
+  outcome.powerIncentiveOneTime = staged.powerIncentiveOneTime;
+  outcome.incentiveUnit = staged.incentiveUnit;
 }
 
 void EstimatorSession::applyPreferences(const projectfile::StagedProject& staged) {

@@ -34,6 +34,9 @@ struct OpenOutcome {
   // Systems whose own utility values differed from the project's (which
   // they now carry).
   std::vector<int> otherUtilityValues;
+  // The utility step's choices of the last block, which the wizard shows.
+  bool powerIncentiveOneTime = true;
+  model::IncentiveUnit incentiveUnit = model::IncentiveUnit::PerPowerUnit;
 };
 
 // Everything a project is worked on with, wired together as the desktop

@@ -104,6 +104,8 @@ bool ProjectLifecycle::afterRead(const std::string& path, bool reloadPreferences
   state_.ProjectModified = false;
   if (reloadPreferences) session_.procedures.Load_OPT();
   ui_.Set_Caption(std::string(kApplicationTitle) + ": " + fs::path(path).filename().string());
+  if (ProjectRead) ProjectRead(outcome);
+  state_.ProjectModified = false;
   ui_.Show_Wizard();
   if (addRecent) AddRecentProject(path);
   return true;
@@ -153,6 +155,7 @@ bool ProjectLifecycle::mayWrite() {
 
 bool ProjectLifecycle::writeTo(const std::string& path) {
   session_.header.projectType = state_.ProjectType.value_or(model::ProjectType::SingleSystem);
+  if (TreeOrder) session_.header.systemOrder = TreeOrder();
   const projectfile::ProjectFileSources sources{session_.model.project, session_.catalogue,
                                                 session_.values, session_.header, ui_.Today()};
   // A failed save has said so ("FILE ERROR !") and leaves the project modified.
@@ -306,6 +309,7 @@ std::string ProjectLifecycle::Dialog_Folder() const {
 std::optional<fs::path> ProjectLifecycle::Write_Recovery_File() {
   if (!state_.ProjectActive || !state_.ProjectModified) return std::nullopt;
   session_.header.projectType = state_.ProjectType.value_or(model::ProjectType::SingleSystem);
+  if (TreeOrder) session_.header.systemOrder = TreeOrder();
   const projectfile::ProjectFileSources sources{session_.model.project, session_.catalogue,
                                                 session_.values, session_.header, ui_.Today()};
   const std::string bytes = text::utf8ToCp1252(projectfile::Project_File_Text(sources));

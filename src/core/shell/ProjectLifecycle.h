@@ -2,15 +2,18 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/RunState.h"
 
 namespace korvane {
 class EstimatorSession;
-}
+struct OpenOutcome;
+}  // namespace korvane
 
 namespace korvane::shell {
 
@@ -79,6 +82,11 @@ class ProjectLifecycle {
   std::optional<std::filesystem::path> Write_Recovery_File();
   // At start-up: offers each recovery file found to be opened or discarded.
   void Offer_Recovery_Files();
+
+  // The wizard's part: the systems in the order its tree lists them, asked
+  // before every write, and its own fields loaded after a project was read.
+  std::function<std::vector<int>()> TreeOrder;
+  std::function<void(const OpenOutcome&)> ProjectRead;
 
  private:
   bool writeTo(const std::string& path);

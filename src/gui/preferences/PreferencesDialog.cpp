@@ -57,7 +57,6 @@ void selectButton(QButtonGroup* group, int id) {
 }
 
 constexpr int kRowLabelWidth = 116;
-constexpr bool kUpdateCheckAvailable = false;
 const char* const kFlowLabels[] = {"100%", "90%", "80%", "70%", "60%",
                                    "50%",  "40%", "30%", "20%", "10%"};
 
@@ -191,6 +190,12 @@ void PreferencesDialog::buildPreferencesPage() {
   for (QCheckBox* box : {introduction_, cumulative_, automaticUnit_, updates_}) {
     options->addWidget(box);
   }
+  proxyLink_ = new QLabel(QStringLiteral("<a href=\"proxy\">Use Proxy Server</a>"), page);
+  proxyLink_->setObjectName(QStringLiteral("UseProxyLink"));
+  connect(proxyLink_, &QLabel::linkActivated, this, [this] {
+    if (OpenProxySettings) OpenProxySettings();
+  });
+  options->addWidget(proxyLink_);
   options->addStretch();
   grid->addLayout(options, 0, 0, 2, 1);
 
@@ -447,8 +452,8 @@ void PreferencesDialog::buildReportPage() {
 }
 
 void PreferencesDialog::applyFeatureSwitches() {
-  // The update check is not part of the program yet; its option waits for it.
-  updates_->setVisible(kUpdateCheckAvailable && !FeatureOff(model::NoUpdateCheck));
+  updates_->setVisible(!FeatureOff(model::NoUpdateCheck));
+  proxyLink_->setVisible(!FeatureOff(model::NoUpdateCheck));
   tabs_->setTabVisible(kCustomPage, !FeatureOff(model::NoCustomCurves));
   const bool inlet = !(FeatureOff(model::NoFan) || FeatureOff(model::NoInletVane));
   const bool damper = !(FeatureOff(model::NoFan) || FeatureOff(model::NoOutletDamper));

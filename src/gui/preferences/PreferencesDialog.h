@@ -37,6 +37,8 @@ class PreferencesDialog : public QDialog {
 
   // Called when a change should mark the active project modified.
   std::function<void()> ProjectModified;
+  // The "Use Proxy Server" link.
+  std::function<void()> OpenProxySettings;
 
   QTabWidget* tabs() const { return tabs_; }
 
@@ -75,6 +77,7 @@ class PreferencesDialog : public QDialog {
   QCheckBox* cumulative_ = nullptr;
   QCheckBox* automaticUnit_ = nullptr;
   QCheckBox* updates_ = nullptr;
+  QLabel* proxyLink_ = nullptr;
   QWidget* powerGroup_ = nullptr;
   QWidget* currencyGroup_ = nullptr;
   QButtonGroup* power_ = nullptr;

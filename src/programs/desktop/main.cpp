@@ -13,6 +13,7 @@
 #include "gui/platform/QtPlatform.h"
 #include "gui/shell/AboutDialog.h"
 #include "gui/shell/MainWindow.h"
+#include "gui/update/UpdateAgent.h"
 #include "session/EstimatorSession.h"
 #include "shell/RecoveryFiles.h"
 #include "shell/RunState.h"
@@ -105,6 +106,7 @@ int main(int argc, char* argv[]) {
     exit.Attach(&window.lifecycle());
     messages.setParent(&window);
     window.CloseSplash = [&splash] { splash.close(); };
+    window.updates().MakeSettingsPrivate = [&store] { store.makePrivate(); };
     if (!screenshotDir.isEmpty()) {
       splash.close();
       return korvane::desktop::TakeScreenshots(window, session, screenshotDir) ? EXIT_SUCCESS
