@@ -21,6 +21,8 @@ char encode(char32_t cp) {
   return '?';
 }
 
+}  // namespace
+
 void appendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -38,8 +40,6 @@ void appendUtf8(std::string& out, char32_t cp) {
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
-
-}  // namespace
 
 std::string utf8ToCp1252(std::string_view utf8) {
   std::string out;

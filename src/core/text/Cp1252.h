@@ -10,4 +10,7 @@ namespace korvane::text {
 std::string utf8ToCp1252(std::string_view utf8);
 std::string cp1252ToUtf8(std::string_view bytes);
 
+// One Unicode code point appended as UTF-8.
+void appendUtf8(std::string& out, char32_t codePoint);
+
 }  // namespace korvane::text

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <map>
 
+#include "text/Cp1252.h"
+
 namespace korvane::update {
 
 namespace {
@@ -88,24 +90,6 @@ class JsonObjectReader {
     return value;
   }
 
-  static void appendUtf8(std::string& out, unsigned cp) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-
   // Length of the UTF-8 sequence starting at pos_, 0 when it is not valid.
   size_t utf8Length() const {
     const auto b = static_cast<unsigned char>(text_[pos_]);
@@ -186,7 +170,7 @@ class JsonObjectReader {
           } else if (*cp >= 0xDC00 && *cp <= 0xDFFF) {
             return false;
           }
-          appendUtf8(out, *cp);
+          text::appendUtf8(out, static_cast<char32_t>(*cp));
           break;
         }
         default:
