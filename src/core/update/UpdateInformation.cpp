@@ -4,6 +4,7 @@
 #include <cctype>
 #include <map>
 
+#include "text/Ascii.h"
 #include "text/Cp1252.h"
 
 namespace korvane::update {
@@ -185,20 +186,20 @@ class JsonObjectReader {
     consume('-');
     if (peek() == '0') {
       ++pos_;
-    } else if (std::isdigit(static_cast<unsigned char>(peek()))) {
-      while (std::isdigit(static_cast<unsigned char>(peek()))) ++pos_;
+    } else if (text::isDigit(peek())) {
+      while (text::isDigit(peek())) ++pos_;
     } else {
       return false;
     }
     if (consume('.')) {
-      if (!std::isdigit(static_cast<unsigned char>(peek()))) return false;
-      while (std::isdigit(static_cast<unsigned char>(peek()))) ++pos_;
+      if (!text::isDigit(peek())) return false;
+      while (text::isDigit(peek())) ++pos_;
     }
     if (peek() == 'e' || peek() == 'E') {
       ++pos_;
       if (peek() == '+' || peek() == '-') ++pos_;
-      if (!std::isdigit(static_cast<unsigned char>(peek()))) return false;
-      while (std::isdigit(static_cast<unsigned char>(peek()))) ++pos_;
+      if (!text::isDigit(peek())) return false;
+      while (text::isDigit(peek())) ++pos_;
     }
     return pos_ > start;
   }
@@ -239,13 +240,6 @@ class JsonObjectReader {
   std::string_view text_;
   size_t pos_ = 0;
 };
-
-std::string lower(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
 
 }  // namespace
 
@@ -303,7 +297,7 @@ std::optional<AddressParts> SplitAddress(std::string_view address) {
   const size_t colon = address.find("://");
   if (colon == std::string_view::npos || colon == 0) return std::nullopt;
   AddressParts parts;
-  parts.scheme = lower(address.substr(0, colon));
+  parts.scheme = text::lowerAscii(address.substr(0, colon));
   if (!std::all_of(parts.scheme.begin(), parts.scheme.end(), [](unsigned char c) {
         return std::isalnum(c) || c == '+' || c == '-' || c == '.';
       })) {
@@ -316,18 +310,18 @@ std::optional<AddressParts> SplitAddress(std::string_view address) {
   if (!rest.empty() && rest.front() == '[') {
     const size_t close = rest.find(']');
     if (close == std::string_view::npos) return std::nullopt;
-    parts.host = lower(rest.substr(1, close - 1));
+    parts.host = text::lowerAscii(rest.substr(1, close - 1));
     rest = rest.substr(close + 1);
     if (!rest.empty() && rest.front() != ':') return std::nullopt;
   } else {
     const size_t portColon = rest.find(':');
-    parts.host = lower(rest.substr(0, portColon));
+    parts.host = text::lowerAscii(rest.substr(0, portColon));
     rest = portColon == std::string_view::npos ? std::string_view() : rest.substr(portColon);
   }
   if (!rest.empty()) {
     const std::string_view port = rest.substr(1);
     if (port.empty() || port.size() > 5 ||
-        !std::all_of(port.begin(), port.end(), [](unsigned char c) { return std::isdigit(c); })) {
+        !std::all_of(port.begin(), port.end(), [](char c) { return text::isDigit(c); })) {
       return std::nullopt;
     }
   }
@@ -347,7 +341,7 @@ bool IsLoopbackHost(std::string_view host) {
     const size_t dot = std::min(host.find('.', start), host.size());
     const std::string_view part = host.substr(start, dot - start);
     if (part.empty() || part.size() > 3 ||
-        !std::all_of(part.begin(), part.end(), [](unsigned char c) { return std::isdigit(c); })) {
+        !std::all_of(part.begin(), part.end(), [](char c) { return text::isDigit(c); })) {
       return false;
     }
     const int value = std::stoi(std::string(part));
