@@ -4,6 +4,7 @@
 #include "model/ParameterCatalogue.h"
 #include "model/TVexEnergyProjectAnalysis.h"
 #include "platform/SettingsStore.h"
+#include "platform/SettingsTable.h"
 #include "text/NumberText.h"
 
 namespace korvane::model {
@@ -55,7 +56,9 @@ std::string Get_Efficiency_Name(int type, const CustomTitles& titles) {
     case 0:
     case 1: {
       const std::string& title = titles[static_cast<size_t>(type)];
-      return title.empty() ? "Custom " + std::to_string(type + 1) : title;
+      return title.empty()
+                 ? std::string(settings::kCustomTitles[static_cast<size_t>(type)].fallback)
+                 : title;
     }
     case 2:
       return std::string(kInletVane);
@@ -186,7 +189,8 @@ void EfficiencyCurves::Apply_Efficiency(int type, CurveSource source) {
                            catalogue_.Get_Prm_Value(parameter));
         continue;
       case CurveSource::Stored:
-        value = store_.readNumber(kCurveSection, Curve_Value_Name(settings->ValueBaseName, point),
+        value = store_.readNumber(settings::kEfficiencySection,
+                                  Curve_Value_Name(settings->ValueBaseName, point),
                                   settings->DefaultTexts[k]);
         break;
     }
@@ -215,9 +219,11 @@ void EfficiencyCurves::Store_Efficiency(int type, CurveOrigin from) {
       // field keeps the value stored before.
       BoundInput* field = edit(type, point);
       const auto value = field ? Parse_Dialog_Number(field->text()) : std::nullopt;
-      if (value) store_.writeText(kCurveSection, name, catalogue_.Format_Prm(parameter, *value));
+      if (value)
+        store_.writeText(settings::kEfficiencySection, name,
+                         catalogue_.Format_Prm(parameter, *value));
     } else {
-      store_.writeText(kCurveSection, name,
+      store_.writeText(settings::kEfficiencySection, name,
                        catalogue_.Format_Prm(parameter, catalogue_.Get_Prm_Value(parameter)));
     }
   }

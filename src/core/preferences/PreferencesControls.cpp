@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "preferences/Co2Factors.h"
 #include "preferences/PreferenceValues.h"
 
 namespace korvane::preferences {
@@ -20,7 +21,8 @@ std::string CurrencySymbol(int mode, const std::string& customCurrency) {
 }
 
 PreferencesControls::PreferencesControls() {
-  std::vector<std::string> names = {"CfpLbs", "CfpLbs1", "CfpLbs2", "CfpLbs3"};
+  std::vector<std::string> names;
+  for (const Co2Factor& factor : kCo2Factors) names.emplace_back(factor.field);
   for (const char* base : {"DE", "IvE", "VaE", "C1E", "C2E", "VfdE"}) {
     for (int flow = 100; flow >= 10; flow -= 10) names.push_back(base + std::to_string(flow));
   }
