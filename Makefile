@@ -37,6 +37,7 @@ fuzz: deps
 	  -DCMAKE_CXX_COMPILER=clang++ -DKORVANE_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target read-project-fuzzer
 	mkdir -p $(FUZZ_DIR)/corpus
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=halt_on_error=1 \
 	$(FUZZ_DIR)/bin/read-project-fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	  -dict=fuzz/ProjectFile.dict -print_final_stats=1 $(FUZZ_DIR)/corpus fuzz/corpus
 
@@ -54,7 +55,7 @@ bench: release
 	$(BENCH_DIR)/bin/korvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR)

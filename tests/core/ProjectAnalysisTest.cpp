@@ -68,7 +68,6 @@ TEST_F(ProjectTest, StartsWithDefaultsAndNoSystem) {
   EXPECT_EQ(project.Get_System(0), nullptr);
   EXPECT_EQ(project.Get_System(251), nullptr);
   EXPECT_TRUE(model.editorRecord.Ready());
-  EXPECT_TRUE(model.readerRecord.Ready());
 }
 
 TEST_F(ProjectTest, PreparationCopiesTheCurvesOfTheChosenControl) {

@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "SessionFixture.h"
 #include "gui/calculators/FormulaDialog.h"
+#include "gui/platform/QSettingsStore.h"
 #include "gui/preferences/PreferencesDialog.h"
 #include "gui/shell/CompanyLogoDialog.h"
 #include "gui/shell/DesktopServices.h"
@@ -348,6 +350,47 @@ TEST(Help, SaysWhenAPageCannotBeShown) {
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_THAT(messages.shown[0].text, ::testing::HasSubstr("\"FORMULAS.htm\" could not be shown"));
   EXPECT_THAT(messages.shown[1].text, ::testing::HasSubstr("\"NEW_PROJECT.htm\" is not installed"));
+}
+
+}  // namespace
+}  // namespace korvane::gui
+
+namespace korvane::gui {
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file that does not become the project leaves the user's settings file
+// as it was, to the byte; one that does writes its settings there.
+TEST(SettingsFileTest, ARejectedProjectLeavesTheSettingsFileAlone) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("ENERGY.ini"));
+  QSettingsStore settings(path);
+  korvane::testing::FakeMessageSink messages;
+  korvane::testing::FakeAlertSound alert;
+  korvane::testing::FakeProgramExit exit;
+  EstimatorSession session(messages, alert, exit, settings);
+  ASSERT_TRUE(session.Start());
+  settings.writeText("PROGRAM", "CS", "1");
+  settings.sync();
+  const QByteArray before = fileBytes(path);
+  ASSERT_FALSE(before.isEmpty());
+
+  const std::string pound =
+      "[POWER]\r\nKW\r\n[CURRENCY MODE]\r\n2\r\n[DIMENSION MODE]\r\n1\r\n[CFP01]\r\n0.9\r\n";
+  for (const std::string& text : {std::string(), std::string("\x01\xff\xfe", 3), pound,
+                                  pound + "[PROJECT-TYPE]\r\n1\r\n[SYSTEM ITEM START]\r\n"}) {
+    EXPECT_FALSE(session.Open_Project_Text(text).opened);
+    settings.sync();
+    EXPECT_EQ(fileBytes(path), before);
+  }
+  ASSERT_TRUE(session.Open_Project_Text(pound + "[PROJECT-TYPE]\r\n1\r\n").opened);
+  settings.sync();
+  EXPECT_NE(fileBytes(path), before);
 }
 
 }  // namespace

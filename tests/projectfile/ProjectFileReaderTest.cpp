@@ -9,6 +9,7 @@
 #include "model/FeatureSwitchesForTests.h"
 #include "projectfile/ProjectFileReader.h"
 #include "projectfile/ProjectFileWriter.h"
+#include "text/Cp1252.h"
 
 namespace korvane::projectfile {
 namespace {
@@ -40,25 +41,27 @@ std::vector<std::string> block(std::vector<std::string> tags) {
 class ReaderTest : public SessionFixture {
  protected:
   void SetUp() override { start(); }
-  bool read(const std::string& text, ReadPass pass = ReadPass::Validate) {
+  // Reads and stages only.
+  bool read(const std::string& text) {
     messages.shown.clear();
-    std::istringstream in(text);
-    return reader.Read_Project_Stream(in, pass);
+    return reader.Read_Project_Text(text);
   }
+  // Opens the file as the programs do.
   bool open(const std::string& text) {
-    return read(text, ReadPass::Validate) && read(text, ReadPass::Apply);
+    messages.shown.clear();
+    return session.Open_Project_Text(text).opened;
   }
   std::string lastMessage() const {
     return messages.shown.empty() ? std::string() : messages.shown.back().text;
   }
 
-  ProjectFileReader reader{session};
+  ProjectFileReader reader{session.catalogue, messages};
 };
 
 TEST_F(ReaderTest, ReadsTheIndependentSamples) {
   KORVANE_SKIP_WITHOUT_SAMPLES();
-  ASSERT_TRUE(reader.ReadProjectFile(kSamples / "reference-fan.ESEProj", ReadPass::Validate));
-  ASSERT_TRUE(reader.ReadProjectFile(kSamples / "reference-fan.ESEProj", ReadPass::Apply));
+  ASSERT_TRUE(reader.ReadProjectFile(kSamples / "reference-fan.ESEProj"));
+  ASSERT_TRUE(session.Open_Project_File(kSamples / "reference-fan.ESEProj").opened);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(project.SystemCount(), 1);
   EXPECT_EQ(reader.Staged().header.projectName, "Reference fan retrofit");
@@ -68,8 +71,8 @@ TEST_F(ReaderTest, ReadsTheIndependentSamples) {
   EXPECT_EQ(fan.Identification(), "Supply fan 1");
   EXPECT_NEAR(fan.Annual_Cost_Savings(), 6976.464, 5e-4);
 
-  ASSERT_TRUE(reader.ReadProjectFile(kSamples / "plant-4-systems.ESEProj", ReadPass::Validate));
-  ASSERT_TRUE(reader.ReadProjectFile(kSamples / "plant-4-systems.ESEProj", ReadPass::Apply));
+  ASSERT_TRUE(reader.ReadProjectFile(kSamples / "plant-4-systems.ESEProj"));
+  ASSERT_TRUE(session.Open_Project_File(kSamples / "plant-4-systems.ESEProj").opened);
   EXPECT_EQ(project.SystemCount(), 4);
   EXPECT_EQ(project.Get_System(2)->CatalogNumber(), "AC-60-X") << "read in upper case";
   EXPECT_EQ(project.Get_System(2)->Quantity(), 7);
@@ -90,9 +93,9 @@ TEST_F(ReaderTest, ReadsTheIndependentSamples) {
 
 TEST_F(ReaderTest, AWrittenProjectReadsBackTheSame) {
   KORVANE_SKIP_WITHOUT_SAMPLES();
-  ASSERT_TRUE(reader.ReadProjectFile(kSamples / "plant-4-systems.ESEProj", ReadPass::Apply));
+  ASSERT_TRUE(reader.ReadProjectFile(kSamples / "plant-4-systems.ESEProj"));
   StagedProject first = reader.Staged();
-  session.Adopt_Opened_Project(first);
+  ASSERT_TRUE(session.Open_Project_File(kSamples / "plant-4-systems.ESEProj").opened);
   EXPECT_EQ(session.header.projectType, 1);
   const std::string written =
       Project_File_Text({project, session.catalogue, values, session.header, "1/1/2026"});
@@ -101,9 +104,9 @@ TEST_F(ReaderTest, AWrittenProjectReadsBackTheSame) {
   MemorySettingsStore otherStore;
   EstimatorSession other(quiet, alert, exit, otherStore);
   ASSERT_TRUE(other.Start());
-  ProjectFileReader again(other);
-  std::istringstream in(written);
-  ASSERT_TRUE(again.Read_Project_Stream(in, ReadPass::Apply)) << quiet.shown.size();
+  ProjectFileReader again(other.catalogue, quiet);
+  ASSERT_TRUE(again.Read_Project_Text(written)) << quiet.shown.size();
+  ASSERT_TRUE(other.Open_Project_Text(written).opened);
   EXPECT_EQ(other.model.project.SystemCount(), 4);
   for (int i = 1; i <= 4; ++i) {
     EXPECT_TRUE(other.model.project.Get_System(i)->Same_System(*project.Get_System(i))) << i;
@@ -118,7 +121,7 @@ TEST_F(ReaderTest, AWrittenProjectReadsBackTheSame) {
 TEST_F(ReaderTest, HeadingsAndTagsIgnoreCaseAndBlanks) {
   ASSERT_TRUE(open(file({" [project] ", "Plant 2", "[system item start]", "mhp=30.0",
                          "  app=Mixed Case  ", "[SYSTEM ITEM END]"})));
-  EXPECT_EQ(reader.Staged().header.projectName, "Plant 2");
+  EXPECT_EQ(session.header.projectName, "Plant 2");
   EXPECT_EQ(project.Get_System(1)->MotorHp(), 30);
   EXPECT_EQ(project.Get_System(1)->Identification(), "Mixed Case");
   EXPECT_TRUE(read(file({"[FILE INFO]", "[ PROJECT ]", "x"}))) << "inner blanks: just a line";
@@ -132,7 +135,12 @@ TEST_F(ReaderTest, InvalidValuesNameTheirLine) {
   };
   const Case cases[] = {
       {"MHP=6000", "MOTOR POWER ERROR"},
-      {"MHP=-5", ""},
+      {"MHP=-5", "MOTOR POWER ERROR"},
+      {"SPR=-1", "DRIVE SELL PRICE ERROR"},
+      {"MEF=-1e308", "MOTOR EFFICIENCY ERROR"},
+      {"URT=-0.01", "UTILITY RATE ERROR"},
+      {"DME=-1e308", "DRIVE MOTOR EFFICIENCY ERROR"},
+      {"INC=1e400", "INSTALLATION COST ERROR"},
       {"MHP=20.0.0", "MOTOR POWER ERROR"},
       {"ATP=2", "APPLICATION TYPE ERROR"},
       {"ATP=7", "APPLICATION TYPE ERROR"},
@@ -263,7 +271,7 @@ TEST_F(ReaderTest, LayoutsOfEarlierVersions) {
                          "P005=A1-08=15.5;", "P004=A1-04=0.12;", "P001=A1-01=12;"},
                         false)));
   EXPECT_EQ(project.SystemCount(), 1);
-  EXPECT_EQ(reader.Staged().projectMode, 0);
+  EXPECT_EQ(session.header.projectType, 0);
   EXPECT_EQ(project.Get_System(1)->MotorHp(), 15.5f);
   EXPECT_EQ(project.Get_System(1)->HoursPerDay(), 12);
   EXPECT_EQ(values.currencySymbol, "£");
@@ -273,12 +281,15 @@ TEST_F(ReaderTest, LayoutsOfEarlierVersions) {
   EXPECT_FALSE(read(file({"[DATA ENERGY SAVER]", "P005=A1-08=1x;"}, false)));
 
   // Nothing of the three: an early layout in dollars, English units, HP.
-  ASSERT_TRUE(open(file({"[INFO]", "Contact", "", "Company"}, false)));
+  ASSERT_TRUE(read(file({"[INFO]", "Contact", "", "Company"}, false)));
   EXPECT_EQ(reader.Staged().header.contact, "Contact");
   EXPECT_EQ(reader.Staged().header.title, "") << "a blank line takes a field";
   EXPECT_EQ(reader.Staged().header.company, "Company");
+  EXPECT_EQ(reader.Staged().currencyMode, 1);
+  EXPECT_EQ(reader.Staged().projectMode, -1) << "so it does not open";
+  ASSERT_TRUE(open(file({"[INFO]", "Contact", "", "Company", "[PROJECT-TYPE]", "1"}, false)));
+  EXPECT_EQ(session.header.contact, "Contact");
   EXPECT_EQ(values.currencySymbol, "$");
-  EXPECT_EQ(reader.Staged().projectMode, -1);
 
   // Any other mix is refused, with a reason.
   EXPECT_FALSE(
@@ -286,18 +297,18 @@ TEST_F(ReaderTest, LayoutsOfEarlierVersions) {
   EXPECT_NE(lastMessage().find("[POWER]"), std::string::npos);
 }
 
-TEST_F(ReaderTest, TheValidationPassChangesNothing) {
+TEST_F(ReaderTest, ReadingAloneChangesNothing) {
   const std::string pound =
       file({"[CURRENCY MODE]", "2", "[DIMENSION MODE]", "1", "[POWER]", "KW", "[CFP01]", "0.9"});
   const auto storeBefore = store.values;
-  ASSERT_TRUE(read(pound, ReadPass::Validate));
+  ASSERT_TRUE(read(pound));
   EXPECT_EQ(values.currencySymbol, "$");
   EXPECT_FALSE(values.metricUnits);
   EXPECT_EQ(project.PowerInKw(), 0);
   EXPECT_EQ(project.Co2Coal(), 0.705);
   EXPECT_EQ(store.values, storeBefore);
 
-  ASSERT_TRUE(read(pound, ReadPass::Apply));
+  ASSERT_TRUE(open(pound));
   EXPECT_EQ(values.currencySymbol, "£");
   EXPECT_EQ(store.readText("CARBONFP", "CBFPCONV1", ""), "0.900");
 
@@ -305,9 +316,197 @@ TEST_F(ReaderTest, TheValidationPassChangesNothing) {
   EXPECT_EQ(reader.Staged().currencyMode, 1) << "an unknown mode is ignored";
 }
 
+// Values that can only give nonsense are refused, each with the message of
+// its tag or section and its line.
+TEST_F(ReaderTest, NonsenseIsARefusedValue) {
+  struct Case {
+    std::vector<std::string> lines;  // after the project sections (lines 1..12)
+    std::string message;             // empty when accepted
+  };
+  const std::string curve = "[OUTLET DAMPER EFFICIENCY]";
+  const Case cases[] = {
+      {{"[DRIVE EFFICIENCY]", "97.5"}, ""},
+      {{"[DRIVE EFFICIENCY]", "fast"}, "DRIVE EFFICIENCY ERROR: LINE 14."},
+      {{"[DRIVE EFFICIENCY]", "49.9"}, "DRIVE EFFICIENCY ERROR: LINE 14."},
+      {{"[DRIVE EFFICIENCY]", "100.1"}, "DRIVE EFFICIENCY ERROR: LINE 14."},
+      {{"[DRIVE EFFICIENCY]", "-1e308"}, "DRIVE EFFICIENCY ERROR: LINE 14."},
+      {{"[CFP02]", "-0.1"}, "CFP RATIO ERROR: LINE 14."},
+      {{"[CFP02]", "0"}, ""},
+      {{curve, "1,0.9,0.8,0.7,0.6,0.5,0.4,0.3,0.2,0"}, ""},
+      {{curve, "1,0.9,0.8,0.7,0.6,0.5,0.4,0.3,0.2,-0.1"},
+       "OUTLET DAMPER EFFICIENCY ERROR: LINE 14."},
+      {{curve, "1.01,0.9,0.8,0.7,0.6,0.5,0.4,0.3,0.2,0.1"},
+       "OUTLET DAMPER EFFICIENCY ERROR: LINE 14."},
+      // A pump has no outlet damper, in whichever order the tags stand.
+      {block({"ATP=1", "FLW=1"}), "FLOW TYPE ERROR: LINE 15."},
+      {block({"FLW=1", "MHP=20.0", "ATP=1"}), "FLOW TYPE ERROR: LINE 14."},
+      {block({"ATP=0", "FLW=1"}), ""},
+      {block({"ATP=1", "FLW=2"}), ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> lines = {"[FILE INFO]"};
+    lines.insert(lines.end(), c.lines.begin(), c.lines.end());
+    const bool ok = read(file(lines));
+    if (c.message.empty()) {
+      EXPECT_TRUE(ok) << c.lines.back() << ": " << lastMessage();
+    } else {
+      EXPECT_FALSE(ok) << c.lines.back();
+      EXPECT_EQ(lastMessage(), c.message) << c.lines.back();
+    }
+  }
+
+  // The earlier one-system layout cannot hold a second block.
+  const std::vector<std::string> oneSystem = {"[POWER]", "HP", "[CURRENCY MODE]", "1"};
+  std::vector<std::string> two = oneSystem;
+  for (int i = 0; i < 2; ++i) {
+    for (const std::string& line : block({"MHP=20.0"})) two.push_back(line);
+  }
+  EXPECT_FALSE(read(file(two, false)));
+  EXPECT_EQ(lastMessage(), "SYSTEM COUNT ERROR: LINE 8.");
+  std::vector<std::string> one = oneSystem;
+  for (const std::string& line : block({"MHP=20.0"})) one.push_back(line);
+  ASSERT_TRUE(open(file(one, false)));
+  EXPECT_EQ(project.SystemCount(), 1);
+  EXPECT_EQ(project.Get_System(1)->MotorHp(), 20);
+
+  // Earlier layouts: negative values and curve points beyond 1 are refused too.
+  for (const char* line : {"P005=A1-08=-5;", "P007=A1-08=0;", "P025=A1-01=2;", "P002=A1-01=24;",
+                           "P005=A1-08=5001;", "P013=A1-01=101;"}) {
+    EXPECT_FALSE(read(file({"[DATA ENERGY SAVER]", line}, false))) << line;
+    EXPECT_EQ(lastMessage(), "DATA ENERGY SAVER ERROR: LINE 2.") << line;
+  }
+}
+
+// A file that does not become the project changes nothing: no preference, no
+// value of the settings store, no part of the project.
+TEST_F(ReaderTest, ARejectedFileChangesNothing) {
+  ASSERT_TRUE(session.Open_Project_File(kSamples / "reference-fan.ESEProj").opened);
+  const auto storeBefore = store.values;
+  const std::string name = session.header.projectName;
+  const std::string fan = project.Get_System(1)->Identification();
+  const std::string metricPound =
+      "[POWER]\r\nKW\r\n[CURRENCY MODE]\r\n2\r\n[DIMENSION MODE]\r\n1\r\n[CFP01]\r\n0.9\r\n";
+  const std::string rejected[] = {
+      "",                                      // empty
+      std::string("\x00\x01\xff\xfe\r\n", 6),  // binary
+      metricPound,                             // no project type
+      metricPound + "[PROJECT-TYPE]\r\n1\r\n" + "[SYSTEM ITEM START]\r\nMHP=-5\r\n",
+      metricPound + "[PROJECT-TYPE]\r\n1\r\n[SYSTEM ITEM START]\r\n",  // block left open
+  };
+  for (const std::string& text : rejected) {
+    const OpenOutcome outcome = session.Open_Project_Text(text);
+    EXPECT_FALSE(outcome.opened);
+    EXPECT_FALSE(outcome.message.empty());
+    EXPECT_EQ(store.values, storeBefore);
+    EXPECT_EQ(values.currencySymbol, "$");
+    EXPECT_FALSE(values.metricUnits);
+    EXPECT_EQ(project.PowerInKw(), 0);
+    EXPECT_EQ(project.Co2Coal(), 0.705);
+    EXPECT_EQ(session.header.projectName, name);
+    EXPECT_EQ(project.SystemCount(), 1);
+    EXPECT_EQ(project.Get_System(1)->Identification(), fan);
+  }
+  EXPECT_EQ(session.Open_Project_Text(metricPound).message,
+            "The file you are trying to open does not contain valid information");
+}
+
+// A project of one system holds one, whatever the file carries; the outcome
+// says what was opened.
+TEST_F(ReaderTest, ASingleSystemProjectHoldsOneSystem) {
+  std::vector<std::string> lines;
+  for (const char* name : {"APP=First", "APP=Second"}) {
+    for (const std::string& line : block({name})) lines.push_back(line);
+  }
+  std::string text = file(lines);
+  text.replace(text.find("[PROJECT-TYPE]\r\n1"), 17, "[PROJECT-TYPE]\r\n0");
+  const OpenOutcome outcome = session.Open_Project_Text(text);
+  ASSERT_TRUE(outcome.opened) << outcome.message;
+  EXPECT_EQ(outcome.projectType, 0);
+  EXPECT_EQ(outcome.systemCount, 1);
+  EXPECT_EQ(project.SystemCount(), 1);
+  EXPECT_EQ(project.Get_System(1)->Identification(), "First");
+}
+
+// Values this edition reads but hides are written back as read; they never
+// enter a calculation, and an edited value is written as edited.
+TEST_F(ReaderTest, HiddenValuesSurviveASave) {
+  ASSERT_TRUE(session.Open_Project_File(kSamples / "plant-4-systems.ESEProj").opened);
+  auto written = [&] {
+    return Project_File_Text({project, session.catalogue, values, session.header, "1/1/2026"});
+  };
+  const std::string text = written();
+  for (const char* line :
+       {"MHR=577.5\r\n", "MFL=67.4\r\n", "DCH=35.56\r\n", "DMR=78.73\r\n", "URB=95.3\r\n",
+        "DME=89.1\r\n", "MHR=589.6\r\n", "MFL=1300.0\r\n", "DCH=12.34\r\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+  auto& first = *project.Get_System(1);
+  EXPECT_EQ(first.DemandCharge(), 0) << "kept, not used";
+  EXPECT_EQ(first.DriveMotorEfficiency(), 0);
+  EXPECT_EQ(first.Annual_Demand_Savings(), 0);
+
+  // Read back, the kept values are the same again.
+  korvane::testing::FakeMessageSink quiet;
+  MemorySettingsStore otherStore;
+  EstimatorSession other(quiet, alert, exit, otherStore);
+  ASSERT_TRUE(other.Start());
+  ASSERT_TRUE(other.Open_Project_Text(text).opened);
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_EQ(other.model.project.Get_System(i)->Kept(), project.Get_System(i)->Kept()) << i;
+  }
+
+  first.Set_MinimumHead(12.5f);
+  EXPECT_NE(written().find("MHR=12.5\r\n"), std::string::npos);
+  EXPECT_EQ(written().find("MHR=577.5\r\n"), std::string::npos);
+}
+
+// Every system is calculated with the project's utility values, those of the
+// last block; the outcome names the systems whose own values differed.
+TEST_F(ReaderTest, SystemsTakeTheProjectsUtilityValues) {
+  std::vector<std::string> lines;
+  for (const char* rate : {"URT=0.20", "URT=0.10", "URT=0.10"}) {
+    for (const std::string& line : block({"MHP=20.0", rate})) lines.push_back(line);
+  }
+  const OpenOutcome outcome = session.Open_Project_Text(file(lines));
+  ASSERT_TRUE(outcome.opened) << outcome.message;
+  EXPECT_EQ(outcome.otherUtilityValues, std::vector<int>{1});
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(project.Get_System(i)->EnergyRate(), 0.10f) << i;
+}
+
+// A file of an earlier layout leaves out what later files always carry; the
+// project saved from it opens again and says the same.
+TEST_F(ReaderTest, AnEarlierLayoutSavesToAFileThatOpens) {
+  std::vector<std::string> lines = {"[POWER]",
+                                    "HP",
+                                    "[CURRENCY MODE]",
+                                    "1",
+                                    "[DATA ENERGY SAVER]",
+                                    "P005=A1-08=20.0;",
+                                    "P004=A1-04=0.12;",
+                                    "[INFO]"};
+  for (int i = 0; i < 12; ++i) lines.push_back(i < 10 ? "Line " + std::to_string(i) : "");
+  ASSERT_TRUE(open(file(lines, false))) << lastMessage();
+  EXPECT_EQ(values.customTitles[0], "Custom 1") << "an empty line names no control";
+  const std::string written = text::utf8ToCp1252(
+      Project_File_Text({project, session.catalogue, values, session.header, "1/1/2026"}));
+  EXPECT_EQ(written.find("HPD="), std::string::npos) << "0 hours a day: not given";
+
+  korvane::testing::FakeMessageSink quiet;
+  MemorySettingsStore otherStore;
+  EstimatorSession other(quiet, alert, exit, otherStore);
+  ASSERT_TRUE(other.Start());
+  ASSERT_TRUE(other.Open_Project_Text(written).opened) << quiet.shown.back().text;
+  EXPECT_TRUE(other.model.project.Get_System(1)->Same_System(*project.Get_System(1)));
+  EXPECT_EQ(text::utf8ToCp1252(Project_File_Text(
+                {other.model.project, other.catalogue, other.values, other.header, "1/1/2026"})),
+            written);
+}
+
 TEST_F(ReaderTest, AMissingFileSaysFileError) {
-  EXPECT_FALSE(reader.ReadProjectFile("/no/such/file.ESEProj", ReadPass::Validate));
+  std::string reason;
+  EXPECT_FALSE(reader.ReadProjectFile("/no/such/file.ESEProj", &reason));
   EXPECT_EQ(lastMessage(), "FILE ERROR !");
+  EXPECT_EQ(reason, "No such file or directory");
 }
 
 }  // namespace

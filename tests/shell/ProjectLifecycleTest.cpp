@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "Samples.h"
 #include "SessionFixture.h"
@@ -9,27 +13,45 @@
 #include "model/FeatureSwitchesForTests.h"
 #include "shell/ProjectLifecycle.h"
 #include "shell/ProjectTypeChoice.h"
+#include "shell/RecoveryFiles.h"
 
 namespace korvane::shell {
 namespace {
 
 namespace fs = std::filesystem;
+using korvane::testing::FakeProgramExit;
 using korvane::testing::SessionFixture;
+
+// Answers from a script, then with the fixed answer.
+class ScriptedMessages : public korvane::testing::FakeMessageSink {
+ public:
+  MessageAnswer show(MessageKind kind, std::string_view text, MessageButtons buttons) override {
+    const MessageAnswer fixed = FakeMessageSink::show(kind, text, buttons);
+    if (script.empty()) return fixed;
+    const MessageAnswer next = script.front();
+    script.pop_front();
+    return next;
+  }
+  std::deque<MessageAnswer> script;
+};
 
 // The main window as the lifecycle sees it: scripted dialogs, recorded calls.
 class FakeUi : public LifecycleUi {
  public:
   std::optional<std::string> Ask_Open_Path(std::string_view title, std::string_view filter,
-                                           const std::string&) override {
+                                           const std::string& folder) override {
     openTitle = title;
     openFilter = filter;
+    openFolder = folder;
+    ++openDialogs;
     return openAnswer;
   }
   std::optional<std::string> Ask_Save_Path(std::string_view title, std::string_view filter,
-                                           const std::string&,
+                                           const std::string& folder,
                                            const std::string& proposed) override {
     saveTitle = title;
     saveFilter = filter;
+    saveFolder = folder;
     proposedName = proposed;
     ++saveDialogs;
     return saveAnswer;
@@ -48,8 +70,9 @@ class FakeUi : public LifecycleUi {
   std::optional<std::string> openAnswer;
   std::optional<std::string> saveAnswer;
   std::function<void()> typeDialog;
-  std::string openTitle, openFilter, saveTitle, saveFilter, proposedName, caption;
-  int saveDialogs = 0, wizards = 0, statusUpdates = 0;
+  std::string openTitle, openFilter, openFolder, saveTitle, saveFilter, saveFolder, proposedName,
+      caption;
+  int openDialogs = 0, saveDialogs = 0, wizards = 0, statusUpdates = 0;
   std::array<std::string, 4> recent;
 };
 
@@ -60,6 +83,7 @@ class LifecycleTest : public SessionFixture {
     dir = fs::temp_directory_path() / ("korvane-lifecycle-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
+    state.DataFolder = (dir / "data").string();
   }
   void TearDown() override { fs::remove_all(dir); }
 
@@ -73,6 +97,12 @@ class LifecycleTest : public SessionFixture {
     ASSERT_TRUE(state.ProjectActive);
   }
   std::string path(const std::string& name) const { return (dir / name).string(); }
+  static std::string readBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
 
   fs::path dir;
   RunState state;
@@ -207,13 +237,104 @@ TEST_F(LifecycleTest, TheSavePromptDecides) {
   EXPECT_TRUE(lifecycle.PromptSaveActiveProject());
   EXPECT_EQ(ui.saveDialogs, 0);
 
-  // Yes on a project never saved asks for a name; cancelling that still goes on.
+  // Yes goes on once the project is on disk.
   messages.answer = MessageAnswer::Yes;
+  ui.saveAnswer = path("Kept");
   EXPECT_TRUE(lifecycle.PromptSaveActiveProject());
   EXPECT_EQ(ui.saveDialogs, 1);
+  EXPECT_TRUE(fs::is_regular_file(path("Kept.ESEProj")));
   lifecycle.Close_Project();
   EXPECT_FALSE(state.ProjectActive);
   EXPECT_TRUE(lifecycle.May_Exit());
+}
+
+// After Yes, a save that did not happen is a Cancel: every command that would
+// drop the project leaves it open and still modified.
+TEST_F(LifecycleTest, ASaveThatDidNotHappenKeepsTheProject) {
+  ASSERT_EQ(::mkfifo(path("pipe.ESEProj").c_str(), 0644), 0);
+  struct Failure {
+    const char* what;
+    std::string fileName;  // empty: Save As asks, and the dialog is cancelled
+  };
+  const Failure failures[] = {{"Save As dialog cancelled", ""},
+                              {"folder gone", path("gone/Plant.ESEProj")},
+                              {"file is a FIFO", path("pipe.ESEProj")}};
+  struct Command {
+    const char* what;
+    std::function<void()> run;
+  };
+  bool exitAllowed = false;
+  const Command commands[] = {
+      {"Close", [&] { lifecycle.Close_Project(); }},
+      {"New", [&] { lifecycle.New_Project(); }},
+      {"Open", [&] { lifecycle.Open_Project(); }},
+      {"Recent", [&] { lifecycle.Reopen_Recent(1); }},
+      {"Exit", [&] { exitAllowed = lifecycle.May_Exit(); }},
+  };
+  startSingle();
+  session.header.projectName = "Unsaved plant";
+  state.RecentProjects[0] = (fs::path(KORVANE_SAMPLES_DIR) / "plant-4-systems.ESEProj").string();
+  ui.openAnswer = state.RecentProjects[0];
+  ui.typeDialog = [this] { SetUpMultiSystemProject(state); };
+  messages.answer = MessageAnswer::Yes;
+  for (const Failure& f : failures) {
+    for (const Command& c : commands) {
+      const std::string where = std::string(f.what) + " / " + c.what;
+      state.ProjectFileName = f.fileName;
+      state.ProjectModified = true;
+      ui.saveAnswer.reset();
+      ui.openDialogs = 0;
+      exitAllowed = false;  // only Exit sets it
+      c.run();
+      EXPECT_TRUE(state.ProjectActive) << where;
+      EXPECT_TRUE(state.ProjectModified) << where;
+      EXPECT_EQ(state.ProjectFileName, f.fileName) << where;
+      EXPECT_EQ(session.header.projectName, "Unsaved plant") << where;
+      EXPECT_EQ(ui.openDialogs, 0) << where;
+      EXPECT_FALSE(exitAllowed) << where;
+    }
+  }
+  EXPECT_EQ(state.ProjectType, 0) << "no new project was started";
+  EXPECT_TRUE(fs::is_fifo(path("pipe.ESEProj")));
+  EXPECT_EQ(messages.shown.back().text, "FILE ERROR !");
+}
+
+TEST_F(LifecycleTest, FileDialogsStartInTheProjectsFolderNeverTheProgramsOwn) {
+  state.ProgramFolder = path("program");
+  state.DocumentsFolder = path("Documents");
+  for (const char* folder : {"program", "Documents", "projects", "elsewhere"}) {
+    fs::create_directories(path(folder));
+  }
+  lifecycle.Open_Project();
+  EXPECT_EQ(ui.openFolder, path("Documents")) << "nothing used yet";
+
+  startSingle();
+  ui.saveAnswer = path("projects/Plant");
+  ASSERT_TRUE(lifecycle.Save_As());
+  EXPECT_EQ(ui.saveFolder, path("Documents"));
+  messages.answer = MessageAnswer::Yes;  // replace it
+  ASSERT_TRUE(lifecycle.Save_As());
+  EXPECT_EQ(ui.saveFolder, path("projects")) << "the project file's folder";
+
+  // With the project closed, the folder used last; a project file elsewhere wins again.
+  lifecycle.Close_Project();
+  lifecycle.Open_Project();
+  EXPECT_EQ(ui.openFolder, path("projects"));
+  state.ProjectFileName = path("elsewhere/Other.ESEProj");
+  lifecycle.Open_Project();
+  EXPECT_EQ(ui.openFolder, path("elsewhere"));
+
+  // The next run starts where the newest recent project lives; a folder
+  // that is gone is passed over.
+  RunState next;
+  next.ProgramFolder = state.ProgramFolder;
+  next.DocumentsFolder = state.DocumentsFolder;
+  next.RecentProjects[0] = path("projects/Plant.ESEProj");
+  ProjectLifecycle later(session, next, ui);
+  EXPECT_EQ(later.Dialog_Folder(), path("projects"));
+  next.ProjectFileName = path("removed/Plant.ESEProj");
+  next.RecentProjects[0] = path("removed/Plant.ESEProj");
+  EXPECT_EQ(later.Dialog_Folder(), path("Documents"));
 }
 
 TEST_F(LifecycleTest, OpeningProjects) {
@@ -245,10 +366,34 @@ TEST_F(LifecycleTest, OpeningProjects) {
             "The file you are trying to open does not contain valid information");
   EXPECT_FALSE(state.ProjectActive);
   EXPECT_NE(state.RecentProjects[0], untyped);
+  // The caption agrees with the status bar: nothing is open.
+  EXPECT_EQ(ui.caption, "KORVANE Energy Savings Estimator");
+  EXPECT_EQ(lifecycle.Status_Active(), "Not Active");
+  EXPECT_TRUE(state.ProjectFileName.empty());
 
   lifecycle.OpenProjectFile(path("gone.ESEProj"));
   EXPECT_EQ(messages.shown.back().text, "File does not exist!");
   EXPECT_EQ(messages.shown.back().kind, MessageKind::Error);
+}
+
+// A project of one system holds one, whichever way it is opened.
+TEST_F(LifecycleTest, ASingleSystemProjectOpensWithOneSystem) {
+  const std::string twoBlocks = path("two-blocks.ESEProj");
+  std::ofstream(twoBlocks) << "[POWER]\r\nHP\r\n[CURRENCY MODE]\r\n1\r\n[DIMENSION MODE]\r\n0\r\n"
+                              "[PROJECT-TYPE]\r\n0\r\n"
+                              "[SYSTEM ITEM START]\r\nAPP=Kept\r\n[SYSTEM ITEM END]\r\n"
+                              "[SYSTEM ITEM START]\r\nAPP=Dropped\r\n[SYSTEM ITEM END]\r\n";
+  ui.openAnswer = twoBlocks;
+  lifecycle.Open_Project();
+  ASSERT_TRUE(state.ProjectActive);
+  EXPECT_EQ(state.ProjectType, 0);
+  EXPECT_EQ(project.SystemCount(), 1);
+  EXPECT_EQ(project.Get_System(1)->Identification(), "Kept");
+
+  project.Set_System_Count(0);
+  lifecycle.OpenProjectFile(twoBlocks);
+  EXPECT_EQ(project.SystemCount(), 1);
+  EXPECT_EQ(ui.caption, "KORVANE Energy Savings Estimator: two-blocks.ESEProj");
 }
 
 TEST_F(LifecycleTest, RecentProjectsShowEachExistingFileOnce) {
@@ -287,22 +432,119 @@ TEST_F(LifecycleTest, ActiveProjectOffersANewOne) {
   EXPECT_EQ(ui.wizards, 2);
 }
 
-TEST_F(LifecycleTest, RecoveryFileKeepsUnsavedWork) {
-  EXPECT_FALSE(lifecycle.Write_Recovery_File(dir).has_value()) << "nothing to keep";
+TEST_F(LifecycleTest, RecoveryFilesNeverReplaceOneAnotherAndAreTheOwnersAlone) {
+  EXPECT_FALSE(lifecycle.Write_Recovery_File().has_value()) << "nothing to keep";
   startSingle();
   session.header.projectName = "Unsaved plant";
   state.ProjectModified = true;
-  auto written = lifecycle.Write_Recovery_File(dir / "data");
-  ASSERT_TRUE(written.has_value());
-  EXPECT_EQ(*written, dir / "data" / "Recovered project.ESEProj");
-  std::ifstream in(*written);
-  std::string content((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_NE(content.find("Unsaved plant"), std::string::npos);
 
-  state.ProjectFileName = path("Plant.ESEProj");
-  written = lifecycle.Write_Recovery_File(dir / "data");
-  ASSERT_TRUE(written.has_value());
-  EXPECT_EQ(*written, dir / "Plant (recovered).ESEProj");
+  // A project without a file goes to the data folder.
+  const auto first = lifecycle.Write_Recovery_File();
+  ASSERT_TRUE(first.has_value());
+  EXPECT_EQ(first->parent_path(), dir / "data");
+  EXPECT_EQ(first->filename().string().rfind("Unsaved project (recovered ", 0), 0u) << *first;
+  EXPECT_NE(readBytes(*first).find("[PROJECT]\r\nUnsaved plant\r\n"), std::string::npos);
+
+  // Again within the same second: a second file, the first one unchanged.
+  session.header.projectName = "Changed since";
+  const auto second = lifecycle.Write_Recovery_File();
+  ASSERT_TRUE(second.has_value());
+  EXPECT_NE(*second, *first);
+  EXPECT_NE(readBytes(*first).find("Unsaved plant"), std::string::npos);
+  EXPECT_NE(readBytes(*second).find("Changed since"), std::string::npos);
+
+  // Beside the project's own file, and the data folder when that folder takes no file.
+  fs::create_directories(path("projects"));
+  state.ProjectFileName = path("projects/Plant.ESEProj");
+  const auto beside = lifecycle.Write_Recovery_File();
+  ASSERT_TRUE(beside.has_value());
+  EXPECT_EQ(beside->parent_path(), dir / "projects");
+  EXPECT_EQ(beside->filename().string().rfind("Plant (recovered ", 0), 0u) << *beside;
+  state.ProjectFileName = path("removed/Plant.ESEProj");
+  const auto fallback = lifecycle.Write_Recovery_File();
+  ASSERT_TRUE(fallback.has_value());
+  EXPECT_EQ(fallback->parent_path(), dir / "data");
+
+  for (const fs::path& file : {*first, *second, *beside, *fallback}) {
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << file;
+  }
+  EXPECT_EQ(ReadRecoveryIndex(dir / "data"),
+            (std::vector<fs::path>{*first, *second, *beside, *fallback}));
+}
+
+TEST_F(LifecycleTest, TheNextStartOffersEachRecoveryFile) {
+  startSingle();
+  state.ProjectModified = true;
+  const auto kept = lifecycle.Write_Recovery_File();
+  const auto dropped = lifecycle.Write_Recovery_File();
+  const auto vanished = lifecycle.Write_Recovery_File();
+  const auto opened = lifecycle.Write_Recovery_File();
+  ASSERT_TRUE(kept && dropped && vanished && opened);
+  fs::remove(*vanished);
+
+  // The next start, answered Cancel, No, Yes in turn.
+  ScriptedMessages asked;
+  asked.script = {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::Yes};
+  asked.answer = MessageAnswer::Cancel;
+  MemorySettingsStore nextStore;
+  EstimatorSession nextSession(asked, alert, exit, nextStore);
+  ASSERT_TRUE(nextSession.Start());
+  RunState next;
+  next.DataFolder = state.DataFolder;
+  ProjectLifecycle started(nextSession, next, ui);
+  const int wizardsBefore = ui.wizards;
+  started.Offer_Recovery_Files();
+
+  ASSERT_EQ(asked.shown.size(), 3u) << "a file that is gone is not offered";
+  EXPECT_EQ(asked.shown[0].text, RecoveryOffer(*kept));
+  EXPECT_NE(asked.shown[0].text.find("unsaved changes"), std::string::npos);
+  EXPECT_EQ(asked.shown[0].kind, MessageKind::Confirmation);
+  EXPECT_EQ(asked.shown[0].buttons, MessageButtons::YesNoCancel);
+  EXPECT_TRUE(fs::exists(*kept));
+  EXPECT_FALSE(fs::exists(*dropped)) << "No discards the file";
+  EXPECT_TRUE(next.ProjectActive);
+  EXPECT_EQ(next.ProjectFileName, opened->string());
+  EXPECT_EQ(ui.wizards, wizardsBefore + 1);
+  EXPECT_EQ(ReadRecoveryIndex(dir / "data"), std::vector<fs::path>{*kept});
+
+  // The one kept for later is offered again, and only that one.
+  asked.shown.clear();
+  started.Offer_Recovery_Files();
+  ASSERT_EQ(asked.shown.size(), 1u);
+  EXPECT_EQ(asked.shown[0].text, RecoveryOffer(*kept));
+}
+
+TEST_F(LifecycleTest, AFaultInAFixedTableKeepsTheUnsavedProject) {
+  FakeProgramExit ended;
+  RecoveringProgramExit recovering(ended, messages);
+  MemorySettingsStore otherStore;
+  EstimatorSession faulty(messages, alert, recovering, otherStore);
+  ASSERT_TRUE(faulty.Start());
+  ProjectLifecycle attached(faulty, state, ui);
+  recovering.Attach(&attached);
+  ui.typeDialog = [this] { SetUpMultiSystemProject(state); };
+  attached.New_Project();
+  faulty.header.projectName = "Work in progress";
+  state.ProjectModified = true;
+
+  TextField stray;  // a field of the wizard that belongs to no parameter
+  faulty.catalogue.Initialize_Edit(stray, 0);
+  ASSERT_EQ(ended.reasons.size(), 1u);
+  const auto files = ReadRecoveryIndex(dir / "data");
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_NE(readBytes(files[0]).find("Work in progress"), std::string::npos);
+  EXPECT_EQ(messages.shown.back().text, RecoveryWrittenNotice(files[0]));
+  EXPECT_EQ(messages.shown.back().kind, MessageKind::Information);
+
+  // Without unsaved changes there is nothing to keep, and the end still comes.
+  state.ProjectModified = false;
+  RecoveringProgramExit clean(ended, messages);
+  clean.Attach(&attached);
+  clean.endProgram("fault");
+  EXPECT_EQ(ended.reasons.size(), 2u);
+  EXPECT_EQ(ReadRecoveryIndex(dir / "data").size(), 1u);
 }
 
 }  // namespace

@@ -66,12 +66,14 @@ void TVexEnergySystem::Set_DemandUnit(std::int32_t value) {
   assign(demandUnit_, value, kChangeDemandUnit);
 }
 void TVexEnergySystem::Set_IncentiveUnit(std::int32_t value) {
+  if (value != incentiveUnit_) kept_.incentiveUnit.reset();
   assign(incentiveUnit_, value, kChangeIncentiveUnit);
 }
 void TVexEnergySystem::Set_InstallCost(float value) {
   assignAmount(installCost_, value, kChangeInstallCost);
 }
 void TVexEnergySystem::Set_DriveMotorEfficiency(float value) {
+  if (value != driveMotorEfficiency_) kept_.driveMotorEfficiency.reset();
   assignAmount(driveMotorEfficiency_, value, kChangeDriveMotorEfficiency);
 }
 void TVexEnergySystem::Set_DriveCost(float value) {
@@ -99,12 +101,15 @@ void TVexEnergySystem::Set_AlternateRate(float value) {
   assignAmount(alternateRate_, value, kChangeAlternateRate);
 }
 void TVexEnergySystem::Set_DemandCharge(float value) {
+  if (value != demandCharge_) kept_.demandCharge.reset();
   assignAmount(demandCharge_, value, kChangeDemandCharge);
 }
 void TVexEnergySystem::Set_DemandRebate(float value) {
+  if (value != demandRebate_) kept_.demandRebate.reset();
   assignAmount(demandRebate_, value, kChangeDemandRebate);
 }
 void TVexEnergySystem::Set_UtilityIncentive(float value) {
+  if (value != utilityIncentive_) kept_.utilityIncentive.reset();
   assignAmount(utilityIncentive_, value, kChangeUtilityIncentive);
 }
 void TVexEnergySystem::Set_PowerIncentive(float value) {
@@ -133,6 +138,7 @@ void TVexEnergySystem::Set_Quantity(std::uint16_t value) {
   assign(quantity_, value, kChangeQuantity);
 }
 void TVexEnergySystem::Set_IncentiveOneTime(std::int16_t value) {
+  if (value != incentiveOneTime_) kept_.incentiveOneTime.reset();
   assign(incentiveOneTime_, value, kChangeIncentiveOneTime);
 }
 void TVexEnergySystem::Set_PowerIncentiveOneTime(std::int16_t value) {
@@ -162,12 +168,15 @@ void TVexEnergySystem::Set_AutoCatalog(std::uint8_t value) {
   if (Ready()) autoCatalog_ = value;
 }
 void TVexEnergySystem::Set_VoltageClass(std::int32_t value) {
+  if (value != voltageClass_) kept_.voltageClass.reset();
   if (Ready()) voltageClass_ = value;
 }
 void TVexEnergySystem::Set_MinimumHead(float value) {
+  if (value != minimumHead_) kept_.minimumHead.reset();
   if (Ready()) minimumHead_ = value;
 }
 void TVexEnergySystem::Set_MotorFla(float value) {
+  if (value != motorFla_) kept_.motorFla.reset();
   if (Ready()) motorFla_ = value;
 }
 void TVexEnergySystem::Set_Identification(std::string_view value) {
@@ -180,6 +189,7 @@ void TVexEnergySystem::Set_UtilityName(std::string_view value) {
   if (Ready()) utilityName_ = value;
 }
 void TVexEnergySystem::Set_BypassRequired(std::int16_t value) {
+  if (value != bypassRequired_) kept_.bypassRequired.reset();
   if (Ready()) bypassRequired_ = value;
 }
 
@@ -237,6 +247,7 @@ void TVexEnergySystem::Reset_System() {
     Set_FlowPercent(i, 0);
     Set_TimePercent(i, 0);
   }
+  kept_ = {};
 }
 
 bool TVexEnergySystem::Copy_System(const TVexEnergySystem& source) {
@@ -284,7 +295,24 @@ bool TVexEnergySystem::Copy_System(const TVexEnergySystem& source) {
     Set_FlowPercent(i, source.flowPercent_[k]);
     Set_TimePercent(i, source.timePercent_[k]);
   }
+  kept_ = source.kept_;
   return true;
+}
+
+// A kept value of 0 and no kept value over a field of 0 are the same input.
+KeptInputs TVexEnergySystem::keptOrOwn() const {
+  KeptInputs k;
+  k.minimumHead = kept_.minimumHead.value_or(minimumHead_);
+  k.motorFla = kept_.motorFla.value_or(motorFla_);
+  k.driveMotorEfficiency = kept_.driveMotorEfficiency.value_or(driveMotorEfficiency_);
+  k.demandCharge = kept_.demandCharge.value_or(demandCharge_);
+  k.demandRebate = kept_.demandRebate.value_or(demandRebate_);
+  k.utilityIncentive = kept_.utilityIncentive.value_or(utilityIncentive_);
+  k.voltageClass = kept_.voltageClass.value_or(voltageClass_);
+  k.incentiveUnit = kept_.incentiveUnit.value_or(incentiveUnit_);
+  k.bypassRequired = kept_.bypassRequired.value_or(bypassRequired_);
+  k.incentiveOneTime = kept_.incentiveOneTime.value_or(incentiveOneTime_);
+  return k;
 }
 
 bool TVexEnergySystem::Same_System(const TVexEnergySystem& other) const {
@@ -308,7 +336,7 @@ bool TVexEnergySystem::Same_System(const TVexEnergySystem& other) const {
          powerIncentiveOneTime_ == other.powerIncentiveOneTime_ &&
          daysPerWeek_ == other.daysPerWeek_ && hoursPerDay_ == other.hoursPerDay_ &&
          hoursPerYear_ == other.hoursPerYear_ && hoursPerYearMode_ == other.hoursPerYearMode_ &&
-         weeksPerYear_ == other.weeksPerYear_;
+         weeksPerYear_ == other.weeksPerYear_ && keptOrOwn() == other.keptOrOwn();
 }
 
 }  // namespace korvane::model

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,24 @@
 namespace korvane::model {
 
 class TVexEnergySystem;
+
+// Values of tags this edition reads but does not use (its feature switches
+// hide them), kept as read so that saving the project writes them back
+// instead of defaults. They never enter a calculation. A setter that changes
+// its field drops the kept value, so an edited value is written as edited.
+struct KeptInputs {
+  std::optional<float> minimumHead;
+  std::optional<float> motorFla;
+  std::optional<float> driveMotorEfficiency;
+  std::optional<float> demandCharge;
+  std::optional<float> demandRebate;
+  std::optional<float> utilityIncentive;
+  std::optional<std::int32_t> voltageClass;
+  std::optional<std::int32_t> incentiveUnit;
+  std::optional<std::int16_t> bypassRequired;
+  std::optional<std::int16_t> incentiveOneTime;
+  bool operator==(const KeptInputs&) const = default;
+};
 
 // A change listener: called with its own data, the record and the change code.
 using ChangeProc = void (*)(void* data, TVexEnergySystem& system, int code);
@@ -110,6 +129,9 @@ class TVexEnergySystem {
   std::int16_t BypassRequired() const { return bypassRequired_; }
   void Set_BypassRequired(std::int16_t value);
 
+  const KeptInputs& Kept() const { return kept_; }
+  KeptInputs& Kept() { return kept_; }
+
   // Motor power in the unit shown: kW when powerInKw, else HP.
   void Set_Motor_Power(float value, bool powerInKw);
   float Get_Motor_Power(bool powerInKw) const;
@@ -131,6 +153,7 @@ class TVexEnergySystem {
   };
 
   void notify(int code);
+  KeptInputs keptOrOwn() const;
   template <typename T>
   void assign(T& field, T value, int code);
   void assignAmount(float& field, float value, int code);
@@ -176,6 +199,7 @@ class TVexEnergySystem {
   std::uint16_t hoursPerYear_ = 0;
   std::int16_t hoursPerYearMode_ = 0;
   std::uint16_t weeksPerYear_ = 0;
+  KeptInputs kept_;
 };
 
 }  // namespace korvane::model

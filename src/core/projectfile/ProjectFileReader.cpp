@@ -1,18 +1,20 @@
 #include "projectfile/ProjectFileReader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
-#include <fstream>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <istream>
+#include <sstream>
 #include <vector>
 
 #include "model/FeatureSwitches.h"
+#include "model/ParameterCatalogue.h"
 #include "model/TVexEnergyProjectAnalysis.h"
 #include "platform/MessageSink.h"
-#include "platform/SettingsStore.h"
 #include "projectfile/ProjectFileWriter.h"
-#include "session/EstimatorSession.h"
 #include "text/Cp1252.h"
 #include "text/NumberText.h"
 
@@ -31,9 +33,13 @@ constexpr std::string_view kTooManySystems =
 constexpr std::string_view kIncompleteSettings =
     "The project file is incomplete: it must hold all of the sections [CURRENCY MODE], "
     "[DIMENSION MODE] and [POWER] with valid values, or none of them.";
-constexpr std::string_view kSystemNotCalculable =
-    "A system of the project file cannot be calculated: its application type or flow control "
-    "is not known to this program.";
+constexpr std::string_view kDriveEfficiencyError = "DRIVE EFFICIENCY ERROR";
+constexpr std::string_view kCfpRatioError = "CFP RATIO ERROR";
+constexpr std::string_view kFlowTypeError = "FLOW TYPE ERROR";
+constexpr std::string_view kSystemCountError = "SYSTEM COUNT ERROR";
+// A pump has no outlet damper.
+constexpr int kPumpApplication = 1;
+constexpr int kOutletDamperControl = 1;
 
 constexpr int kMaxTagsPerBlock = 35;
 constexpr int kInfoFieldCount = 12;
@@ -195,14 +201,16 @@ std::uint16_t clampUnsigned16(double value) {
 // One read of one file: the reader state of the loop.
 class ProjectFileReader::Run {
  public:
-  Run(EstimatorSession& session, StagedProject& staged, ReadPass pass)
-      : s_(session), staged_(staged), pass_(pass), scratch_(session.model.readerRecord) {}
+  Run(const model::ParameterCatalogue& catalogue, MessageSink& messages, StagedProject& staged)
+      : catalogue_(catalogue), messages_(messages), staged_(staged) {}
 
   bool read(std::istream& in);
 
  private:
   void resetScratch() { model::TVexEnergyProjectAnalysis::Set_New_System_Defaults(scratch_); }
-  void error(std::string_view text);
+  void error(std::string_view text) { errorAt(text, lineLabel_); }
+  void errorAt(std::string_view text, const std::string& label);
+  void keepScratch();
   void handleLine(std::string_view raw);
   void handleSectionLine(std::string_view raw, std::string_view trimmed, const std::string& key);
   void handleTag(std::string_view trimmed, const std::string& key);
@@ -212,15 +220,14 @@ class ProjectFileReader::Run {
   void applicationValue(long long type);
   bool endBlock();
   bool finish();
-  bool apply();
 
   bool numberUpTo(std::string_view value, int parameter, double& out) const;
   std::optional<std::array<std::uint16_t, 10>> dutyList(std::string_view value, int limit) const;
 
-  EstimatorSession& s_;
+  const model::ParameterCatalogue& catalogue_;
+  MessageSink& messages_;
   StagedProject& staged_;
-  ReadPass pass_;
-  TVexEnergySystem& scratch_;
+  TVexEnergySystem scratch_;
 
   Section section_ = Section::None;
   long long lineNumber_ = 0;
@@ -231,15 +238,24 @@ class ProjectFileReader::Run {
   int systemCount_ = 0;
   int blockTags_ = 0;
   int infoLines_ = 0;
+  int blocksStarted_ = 0;
+  std::string secondBlockLabel_;  // where a second system block starts
+  std::string flowLineLabel_;     // the FLW line of the open block
   std::array<double, 10> dataSaverTime_{};
   std::array<std::array<double, 10>, kStagedCurveCount> dataSaverCurves_{};
 };
 
-void ProjectFileReader::Run::error(std::string_view text) {
+void ProjectFileReader::Run::errorAt(std::string_view text, const std::string& label) {
   if (error_) return;
   error_ = true;
-  const std::string message = std::string(text) + ": " + lineLabel_ + ".";
-  s_.messages.show(MessageKind::Error, message, MessageButtons::Ok);
+  const std::string message = std::string(text) + ": " + label + ".";
+  messages_.show(MessageKind::Error, message, MessageButtons::Ok);
+}
+
+void ProjectFileReader::Run::keepScratch() {
+  auto system = std::make_shared<TVexEnergySystem>();
+  system->Copy_System(scratch_);
+  staged_.systems.push_back(std::move(system));
 }
 
 bool ProjectFileReader::Run::read(std::istream& in) {
@@ -266,7 +282,7 @@ bool ProjectFileReader::Run::read(std::istream& in) {
     handleLine(line);
   }
   if (in.bad()) {
-    s_.messages.show(MessageKind::Warning, kFileError, MessageButtons::Ok);
+    messages_.show(MessageKind::Warning, kFileError, MessageButtons::Ok);
     return false;
   }
   return finish();
@@ -283,6 +299,8 @@ void ProjectFileReader::Run::handleLine(std::string_view raw) {
       if (section_ == Section::SystemItemStart) {
         blockOpen_ = true;
         blockTags_ = 0;
+        flowLineLabel_.clear();
+        if (++blocksStarted_ == 2) secondBlockLabel_ = lineLabel_;
         resetScratch();
       } else if (section_ == Section::SystemItemEnd) {
         blockOpen_ = false;
@@ -311,7 +329,7 @@ void ProjectFileReader::Run::handleSectionLine(std::string_view raw, std::string
   };
   auto factor = [&](int index) {
     const auto value = text::parseNumber(key);
-    if (!value || *value > 3) return error("CFP RATIO ERROR");
+    if (!value || *value < 0 || *value > 3) return error(kCfpRatioError);
     staged_.co2Factors[static_cast<size_t>(index)] = *value;
   };
 
@@ -349,9 +367,11 @@ void ProjectFileReader::Run::handleSectionLine(std::string_view raw, std::string
     case Section::Email:
       return text(h.email, 45);
     case Section::Custom1Title:
-      return text(staged_.customTitles[0], 30);
+      staged_.customTitles[0] = fieldText(raw, 30);
+      return;
     case Section::Custom2Title:
-      return text(staged_.customTitles[1], 30);
+      staged_.customTitles[1] = fieldText(raw, 30);
+      return;
     case Section::CustomCurrency:
       staged_.customCurrency = fieldText(raw, 5);
       return;
@@ -383,9 +403,16 @@ void ProjectFileReader::Run::handleSectionLine(std::string_view raw, std::string
       return factor(2);
     case Section::Cfpc1:
       return factor(3);
-    case Section::DriveEfficiency:
-      staged_.driveEfficiency = text::parseNumber(key).value_or(0);
+    case Section::DriveEfficiency: {
+      // A drive that draws nothing would "save" everything.
+      const auto value = text::parseNumber(key);
+      if (!value || *value < catalogue_.Get_Prm_Minimum(model::kPrmDriveEfficiency) ||
+          *value > catalogue_.Get_Prm_Maximum(model::kPrmDriveEfficiency)) {
+        return error(kDriveEfficiencyError);
+      }
+      staged_.driveEfficiency = *value;
       return;
+    }
     case Section::ProjectType: {
       const auto value = isDigit(key.front()) ? text::parseInteger(key) : std::nullopt;
       if (!value || *value < 0 || *value > 1 ||
@@ -421,23 +448,21 @@ void ProjectFileReader::Run::handleSectionLine(std::string_view raw, std::string
 void ProjectFileReader::Run::handleInfoLine(std::string_view raw) {
   if (infoLines_ >= kInfoFieldCount) return;
   ProjectHeader& h = staged_.header;
+  if (infoLines_ >= kInfoFieldCount - 2) {
+    // An empty line names no custom control, as in the title sections (and
+    // as a saved file says it), so the title stays as it is.
+    const auto index = static_cast<size_t>(infoLines_++ - (kInfoFieldCount - 2));
+    if (!trimSpaces(raw).empty()) staged_.customTitles[index] = fieldText(raw, 30);
+    return;
+  }
   struct InfoField {
     std::string* target;
     size_t length;
   };
-  const InfoField fields[kInfoFieldCount] = {
-      {&h.contact, 45},
-      {&h.title, 25},
-      {&h.company, 45},
-      {&h.address, 45},
-      {&h.zip, 20},
-      {&h.country, 45},
-      {&h.telNumber, 25},
-      {&h.faxNumber, 25},
-      {&h.email, 45},
-      {&h.projectName, 45},
-      {&staged_.customTitles[0], 30},
-      {&staged_.customTitles[1], 30},
+  const InfoField fields[kInfoFieldCount - 2] = {
+      {&h.contact, 45}, {&h.title, 25},       {&h.company, 45},   {&h.address, 45},
+      {&h.zip, 20},     {&h.country, 45},     {&h.telNumber, 25}, {&h.faxNumber, 25},
+      {&h.email, 45},   {&h.projectName, 45},
   };
   const InfoField& f = fields[infoLines_++];
   *f.target = fieldText(raw, f.length);
@@ -461,7 +486,11 @@ void ProjectFileReader::Run::handleCurveLine(const std::string& key, const Curve
   for (size_t i = 0; i + 1 < parts.size(); ++i) {
     if (parts[i].empty()) return error(curve.error);
   }
-  for (size_t i = 0; i < parts.size(); ++i) values[i] = text::parseNumber(parts[i]).value_or(0);
+  for (size_t i = 0; i < parts.size(); ++i) {
+    values[i] = text::parseNumber(parts[i]).value_or(0);
+    // The range the preferences dialog accepts; anything else draws nonsense.
+    if (!(values[i] >= 0 && values[i] <= 1)) return error(curve.error);
+  }
   staged_.curves[static_cast<size_t>(curve.staged)] = values;
 }
 
@@ -477,7 +506,9 @@ void ProjectFileReader::Run::applicationValue(long long type) {
 
 bool ProjectFileReader::Run::numberUpTo(std::string_view value, int parameter, double& out) const {
   const auto number = text::parseNumber(value);
-  if (!number || *number > s_.catalogue.Get_Prm_Maximum(parameter)) return false;
+  // No amount, rate or efficiency is negative; a negative one only gives
+  // nonsense (and would not fit every field it is kept in).
+  if (!number || *number < 0 || *number > catalogue_.Get_Prm_Maximum(parameter)) return false;
   out = *number;
   return true;
 }
@@ -511,10 +542,14 @@ void ProjectFileReader::Run::handleTag(std::string_view trimmed, const std::stri
   if (value.empty()) return;
 
   // Checks the value, then applies it unless the feature is switched off.
+  // A value a switch hides is kept as read (keep), for the next save.
   auto take = [&](bool valid, std::string_view errorText, bool switchedOff,
-                  const std::function<void()>& effect) {
+                  const std::function<void()>& effect, const std::function<void()>& keep = {}) {
     if (!valid) return error(errorText);
-    if (switchedOff) return;
+    if (switchedOff) {
+      if (keep) keep();
+      return;
+    }
     effect();
     ++blockTags_;
   };
@@ -533,6 +568,7 @@ void ProjectFileReader::Run::handleTag(std::string_view trimmed, const std::stri
     return true;
   };
   auto asFloat = [](double x) { return static_cast<float>(x); };
+  model::KeptInputs& kept = scratch_.Kept();
   double x = 0;
   long long n = 0;
 
@@ -543,10 +579,13 @@ void ProjectFileReader::Run::handleTag(std::string_view trimmed, const std::stri
     if (!leading(2, n)) return error("APPLICATION TYPE ERROR");
     applicationValue(n);
   } else if (tag == "MHR=") {
-    take(number(model::kPrmMinimumHead, x), "MIN. HEAD REQUIREMENT ERROR",
-         FeatureOff(model::NoMinimumHead), [&] { scratch_.Set_MinimumHead(asFloat(x)); });
+    take(
+        number(model::kPrmMinimumHead, x), "MIN. HEAD REQUIREMENT ERROR",
+        FeatureOff(model::NoMinimumHead), [&] { scratch_.Set_MinimumHead(asFloat(x)); },
+        [&] { kept.minimumHead = asFloat(x); });
   } else if (tag == "FLW=") {
-    take(leading(4, n), "FLOW TYPE ERROR", FeatureOff(model::NoFlowControlType), [&] {
+    flowLineLabel_ = lineLabel_;
+    take(leading(4, n), kFlowTypeError, FeatureOff(model::NoFlowControlType), [&] {
       scratch_.Set_FlowControl(static_cast<std::int32_t>(n));
       scratch_.Set_PresentAcrossTheLine(n == 4 ? 1 : 0);
     });
@@ -561,15 +600,20 @@ void ProjectFileReader::Run::handleTag(std::string_view trimmed, const std::stri
       }
     });
   } else if (tag == "DME=") {
-    take(number(model::kPrmDriveMotorEfficiency, x), "DRIVE MOTOR EFFICIENCY ERROR",
-         FeatureOff(model::NoDriveMotorEfficiency),
-         [&] { scratch_.Set_DriveMotorEfficiency(asFloat(x)); });
+    take(
+        number(model::kPrmDriveMotorEfficiency, x), "DRIVE MOTOR EFFICIENCY ERROR",
+        FeatureOff(model::NoDriveMotorEfficiency),
+        [&] { scratch_.Set_DriveMotorEfficiency(asFloat(x)); },
+        [&] { kept.driveMotorEfficiency = asFloat(x); });
   } else if (tag == "MVL=") {
-    take(leading(7, n), "MOTOR VOLTAGE ERROR", FeatureOff(model::NoVoltage),
-         [&] { scratch_.Set_VoltageClass(static_cast<std::int32_t>(n)); });
+    take(
+        leading(7, n), "MOTOR VOLTAGE ERROR", FeatureOff(model::NoVoltage),
+        [&] { scratch_.Set_VoltageClass(static_cast<std::int32_t>(n)); },
+        [&] { kept.voltageClass = static_cast<std::int32_t>(n); });
   } else if (tag == "MFL=") {
-    take(number(model::kPrmMotorFla, x), "MOTOR FLA ERROR", FeatureOff(model::NoFla),
-         [&] { scratch_.Set_MotorFla(asFloat(x)); });
+    take(
+        number(model::kPrmMotorFla, x), "MOTOR FLA ERROR", FeatureOff(model::NoFla),
+        [&] { scratch_.Set_MotorFla(asFloat(x)); }, [&] { kept.motorFla = asFloat(x); });
   } else if (tag == "CHU=") {
     take(leading(1, n, true), "REBATE/CHARGE UNIT ERROR", false, [&] {
       scratch_.Set_DemandUnit(static_cast<std::int32_t>(n));
@@ -592,20 +636,28 @@ void ProjectFileReader::Run::handleTag(std::string_view trimmed, const std::stri
            staged_.alternateRate = x;
          });
   } else if (tag == "DCH=") {
-    take(number(model::kPrmDemandCharge, x), "DEMAND CHARGE ERROR",
-         FeatureOff(model::NoDemandCharge), [&] {
-           scratch_.Set_DemandCharge(asFloat(x));
-           staged_.demandCharge = x;
-         });
+    take(
+        number(model::kPrmDemandCharge, x), "DEMAND CHARGE ERROR",
+        FeatureOff(model::NoDemandCharge),
+        [&] {
+          scratch_.Set_DemandCharge(asFloat(x));
+          staged_.demandCharge = x;
+        },
+        [&] { kept.demandCharge = asFloat(x); });
   } else if (tag == "DMR=") {
-    take(number(model::kPrmDemandRebate, x), "UTILITY INCENTIVE ERROR",
-         FeatureOff(model::NoDemandRebate), [&] {
-           scratch_.Set_DemandRebate(asFloat(x));
-           staged_.demandRebate = x;
-         });
+    take(
+        number(model::kPrmDemandRebate, x), "UTILITY INCENTIVE ERROR",
+        FeatureOff(model::NoDemandRebate),
+        [&] {
+          scratch_.Set_DemandRebate(asFloat(x));
+          staged_.demandRebate = x;
+        },
+        [&] { kept.demandRebate = asFloat(x); });
   } else if (tag == "BYR=") {
-    take(leading(1, n, true), "BYPASS REQUEST ERROR", FeatureOff(model::NoBypass),
-         [&] { scratch_.Set_BypassRequired(static_cast<std::int16_t>(n)); });
+    take(
+        leading(1, n, true), "BYPASS REQUEST ERROR", FeatureOff(model::NoBypass),
+        [&] { scratch_.Set_BypassRequired(static_cast<std::int16_t>(n)); },
+        [&] { kept.bypassRequired = static_cast<std::int16_t>(n); });
   } else if (tag == "CAT=") {
     scratch_.Set_CatalogNumber(text::cp1252ToUtf8(value));
     ++blockTags_;
@@ -623,11 +675,14 @@ void ProjectFileReader::Run::handleTag(std::string_view trimmed, const std::stri
     take(number(model::kPrmInstallCost, x), "INSTALLATION COST ERROR", false,
          [&] { scratch_.Set_InstallCost(asFloat(x)); });
   } else if (tag == "URB=") {
-    take(number(model::kPrmUtilityIncentive, x), "UTILITY REBATE ERROR",
-         FeatureOff(model::NoUtilityIncentive), [&] {
-           scratch_.Set_UtilityIncentive(asFloat(x));
-           staged_.utilityIncentive = x;
-         });
+    take(
+        number(model::kPrmUtilityIncentive, x), "UTILITY REBATE ERROR",
+        FeatureOff(model::NoUtilityIncentive),
+        [&] {
+          scratch_.Set_UtilityIncentive(asFloat(x));
+          staged_.utilityIncentive = x;
+        },
+        [&] { kept.utilityIncentive = asFloat(x); });
   } else if (tag == "UMR=") {
     take(number(model::kPrmPowerIncentive, x), "UTILITY MOTOR POWER REBATE ERROR",
          FeatureOff(model::NoSystemIncentive), [&] {
@@ -661,11 +716,14 @@ void ProjectFileReader::Run::handleTag(std::string_view trimmed, const std::stri
     take(whole(0, 1, n), "HOURS SELECTION ERROR", false,
          [&] { scratch_.Set_HoursPerYearMode(static_cast<std::int16_t>(n)); });
   } else if (tag == "URI=") {
-    take(whole(0, 1, n), "UTILITY REBATE INTERVAL ERROR",
-         FeatureOff(model::NoUtilityIncentive) || FeatureOff(model::NoYearlyIncentive), [&] {
-           scratch_.Set_IncentiveOneTime(static_cast<std::int16_t>(n));
-           staged_.header.utilityIncentiveOneTime = n == 1;
-         });
+    take(
+        whole(0, 1, n), "UTILITY REBATE INTERVAL ERROR",
+        FeatureOff(model::NoUtilityIncentive) || FeatureOff(model::NoYearlyIncentive),
+        [&] {
+          scratch_.Set_IncentiveOneTime(static_cast<std::int16_t>(n));
+          staged_.header.utilityIncentiveOneTime = n == 1;
+        },
+        [&] { kept.incentiveOneTime = static_cast<std::int16_t>(n); });
   } else if (tag == "UMI=") {
     take(whole(0, 1, n), "UTILITY MOTOR POWER REBATE INTERVAL ERROR",
          FeatureOff(model::NoSystemIncentive), [&] {
@@ -673,11 +731,14 @@ void ProjectFileReader::Run::handleTag(std::string_view trimmed, const std::stri
            staged_.powerIncentiveOneTime = n == 1;
          });
   } else if (tag == "URP=") {
-    take(whole(0, 1, n), "UTILITY MOTOR POWER REBATE PER ERROR",
-         FeatureOff(model::NoSystemIncentive) || FeatureOff(model::NoPerSystemRebateUnit), [&] {
-           scratch_.Set_IncentiveUnit(static_cast<std::int32_t>(n));
-           staged_.incentiveUnit = static_cast<int>(n);
-         });
+    take(
+        whole(0, 1, n), "UTILITY MOTOR POWER REBATE PER ERROR",
+        FeatureOff(model::NoSystemIncentive) || FeatureOff(model::NoPerSystemRebateUnit),
+        [&] {
+          scratch_.Set_IncentiveUnit(static_cast<std::int32_t>(n));
+          staged_.incentiveUnit = static_cast<int>(n);
+        },
+        [&] { kept.incentiveUnit = static_cast<std::int32_t>(n); });
   } else if (tag == "HPY=") {
     take(whole(0, 8760, n), "HOURS PER YEAR ERROR", false,
          [&] { scratch_.Set_HoursPerYear(static_cast<std::uint16_t>(n)); });
@@ -707,35 +768,55 @@ void ProjectFileReader::Run::handleParameterLine(const std::string& key) {
     if (!isDigit(c) && c != '-' && c != '.') return error(kError);
   }
   const double x = text::parseNumber(value).value_or(0);
-  const auto f = static_cast<float>(std::clamp(x, -1e30, 1e30));
+  // Negative values and values beyond what the fields hold only give nonsense.
+  if (!(x >= 0 && x <= 1e30)) return error(kError);
+  const auto f = static_cast<float>(x);
+  // A value stands for a tag and keeps within that tag's limits, so that the
+  // project saved from it reads back (0 hours, days or weeks: not given).
+  auto upTo = [&](double limit) { return x <= limit ? true : (error(kError), false); };
+  auto upToParameter = [&](int n) { return upTo(catalogue_.Get_Prm_Maximum(n)); };
 
   if (p >= 1 && p <= 3) {
+    if (!upTo(p == 1 ? 24 : p == 2 ? 7 : 52)) return;
     const std::uint16_t whole = clampUnsigned16(std::nearbyint(x));
     if (p == 1) scratch_.Set_HoursPerDay(whole);
     if (p == 2) scratch_.Set_DaysPerWeek(whole);
     if (p == 3) scratch_.Set_WeeksPerYear(whole);
   } else if (p == 4) {
+    if (!upToParameter(model::kPrmEnergyRate)) return;
     scratch_.Set_EnergyRate(f);
     staged_.energyRate = x;
   } else if (p == 5) {
+    if (!upToParameter(model::kPrmMotorPower)) return;
     scratch_.Set_MotorHp(f);
   } else if (p == 6) {
+    if (!upToParameter(model::kPrmMotorEfficiency)) return;
     scratch_.Set_MotorEfficiency(f);
     if (!FeatureOff(model::NoDriveMotorEfficiency) && scratch_.DriveMotorEfficiency() == 0) {
       scratch_.Set_DriveMotorEfficiency(f);
     }
   } else if (p == 7 || p == 20) {
+    if (x < catalogue_.Get_Prm_Minimum(model::kPrmDriveEfficiency) ||
+        x > catalogue_.Get_Prm_Maximum(model::kPrmDriveEfficiency)) {
+      return error(kError);
+    }
     staged_.driveEfficiency = x;
   } else if (p == 8) {
+    if (!upToParameter(model::kPrmPowerIncentive)) return;
     if (!FeatureOff(model::NoSystemIncentive)) {
       scratch_.Set_PowerIncentive(f);
       staged_.powerIncentive = x;
     }
   } else if (p == 9) {
+    if (!upToParameter(model::kPrmDriveCost)) return;
     scratch_.Set_DriveCost(f);
   } else if (p >= 10 && p <= 19) {
+    if (!upTo(100)) return;
     dataSaverTime_[static_cast<size_t>(p - 10)] = x;
     if (p == 19) {
+      double sum = 0;
+      for (double share : dataSaverTime_) sum += std::nearbyint(share);
+      if (sum > 100) return error(kError);
       for (int i = 1; i <= 10; ++i) {
         scratch_.Set_TimePercent(
             i, clampUnsigned16(std::nearbyint(dataSaverTime_[static_cast<size_t>(i - 1)])));
@@ -744,6 +825,7 @@ void ProjectFileReader::Run::handleParameterLine(const std::string& key) {
   } else if (p >= 21 && p <= 70) {
     const int curve = (p - 21) / 10;  // damper, inlet vane, valve, custom 1, custom 2
     const int point = (p - 21) % 10;
+    if (x > 1) return error(kError);
     dataSaverCurves_[static_cast<size_t>(curve)][static_cast<size_t>(point)] = x;
     if (point == 9)
       staged_.curves[static_cast<size_t>(curve)] = dataSaverCurves_[static_cast<size_t>(curve)];
@@ -770,14 +852,19 @@ bool ProjectFileReader::Run::endBlock() {
     error(kItemInformationError);
     return true;
   }
-  if (pass_ == ReadPass::Apply) s_.model.project.Get_System(systemCount_)->Copy_System(scratch_);
+  if (scratch_.ApplicationType() == kPumpApplication &&
+      scratch_.FlowControl() == kOutletDamperControl) {
+    errorAt(kFlowTypeError, flowLineLabel_);
+    return true;
+  }
+  keepScratch();
   return true;
 }
 
 bool ProjectFileReader::Run::finish() {
   if (error_) return false;
   if (blockOpen_) {
-    s_.messages.show(MessageKind::Confirmation, kItemNotClosed, MessageButtons::Ok);
+    messages_.show(MessageKind::Confirmation, kItemNotClosed, MessageButtons::Ok);
     return false;
   }
   const bool currency = staged_.currencyMode.has_value();
@@ -786,145 +873,65 @@ bool ProjectFileReader::Run::finish() {
   if (currency && dimension && power) {
     // The current layout.
   } else if (currency && power && !dimension) {
-    // One system written without blocks.
+    // One system written without blocks; a second block would be lost.
+    if (blocksStarted_ > 1) {
+      errorAt(kSystemCountError, secondBlockLabel_);
+      return false;
+    }
     systemCount_ = 1;
     staged_.projectMode = 0;
     staged_.metricUnits = false;
-    if (pass_ == ReadPass::Apply) s_.model.project.Get_System(1)->Copy_System(scratch_);
+    staged_.systems.clear();
+    keepScratch();
   } else if (!currency && !dimension && !power) {
     staged_.currencyMode = 1;
     staged_.metricUnits = false;
     staged_.powerInKw = false;
   } else {
-    s_.messages.show(MessageKind::Error, kIncompleteSettings, MessageButtons::Ok);
+    messages_.show(MessageKind::Error, kIncompleteSettings, MessageButtons::Ok);
     return false;
   }
   staged_.systemCount = systemCount_;
-  if (pass_ == ReadPass::Validate) return true;
-  return apply();
-}
-
-bool ProjectFileReader::Run::apply() {
-  auto& project = s_.model.project;
-  auto& values = s_.values;
-  auto& controls = s_.controls;
-  auto& settings = s_.store;
-  namespace st = preferences::store;
-
-  if (staged_.co2Mode) {
-    project.Set_Co2Source(*staged_.co2Mode);
-    controls.fuelButton = *staged_.co2Mode;
-  }
-  if (staged_.co2Title) {
-    values.co2Description = *staged_.co2Title;
-    controls.fuelDescription = *staged_.co2Title;
-  }
-  project.Set_PowerInKw(staged_.powerInKw.value_or(false) ? 1 : 0);
-  values.metricUnits = staged_.metricUnits.value_or(false);
-  values.weightLabel = values.metricUnits ? preferences::kKg : preferences::kLbs;
-
-  if (staged_.customCurrency) values.customCurrency = *staged_.customCurrency;
-  const int mode = staged_.currencyMode.value_or(1);
-  s_.procedures.Apply_Currency_Mode(mode >= 1 && mode <= 3 ? mode : 0, true);
-  values.customTitles = staged_.customTitles;
-  controls.customTitles = staged_.customTitles;
-  controls.powerKw = project.PowerInKw() != 0;
-  controls.metricUnits = values.metricUnits;
-
-  settings.writeFlag(st::kProgram, "PS", project.PowerInKw() != 0);
-  settings.writeFlag(st::kProgram, "DS", values.metricUnits);
-  settings.writeInteger(st::kProgram, "CS", values.currencyMode);
-  settings.writeText(st::kProgram, "CC", values.customCurrency);
-  if (staged_.co2Mode) settings.writeInteger(st::kCarbon, "CFP", *staged_.co2Mode);
-  if (staged_.co2Title) settings.writeText(st::kCarbon, "CFPDES", *staged_.co2Title);
-
-  struct FactorTarget {
-    std::string_view name;
-    void (model::TVexEnergyProjectAnalysis::*set)(double);
-    int parameter;
-  };
-  const FactorTarget factors[4] = {
-      {"CBFPCONV1", &model::TVexEnergyProjectAnalysis::Set_Co2Coal, model::kPrmCo2Coal},
-      {"CBFPCONV2", &model::TVexEnergyProjectAnalysis::Set_Co2Gas, model::kPrmCo2Gas},
-      {"CBFPCONV3", &model::TVexEnergyProjectAnalysis::Set_Co2Oil, model::kPrmCo2Oil},
-      {"CBFPCONV", &model::TVexEnergyProjectAnalysis::Set_Co2User, model::kPrmCo2User},
-  };
-  for (size_t i = 0; i < 4; ++i) {
-    if (!staged_.co2Factors[i]) continue;
-    (project.*factors[i].set)(*staged_.co2Factors[i]);
-    // The catalogue too: the factor fields and the next save show this value.
-    s_.catalogue.Set_Prm_Value(factors[i].parameter, *staged_.co2Factors[i]);
-    settings.writeText(st::kCarbon, factors[i].name, text::formatFixed(*staged_.co2Factors[i], 3));
-  }
-  s_.procedures.Show_Factor_Fields();
-  for (size_t i = 0; i < 2; ++i) {
-    if (!staged_.customSelected[i]) continue;
-    values.customSelected[i] = *staged_.customSelected[i];
-    controls.customSelected[i] = *staged_.customSelected[i];
-    settings.writeFlag(st::kEff, "CUSTOM" + std::to_string(i + 1), *staged_.customSelected[i]);
-  }
-
-  // The curves the file carries: into the catalogue and the store, and (so
-  // that this project is calculated with them) into the curve table.
-  struct CurveTarget {
-    std::optional<std::array<double, 10>> values;
-    int type;
-    int firstParameter;
-    bool skipped;
-  };
-  std::optional<std::array<double, 10>> drive;
-  if (staged_.driveEfficiency) {
-    drive = std::array<double, 10>{};
-    drive->fill(*staged_.driveEfficiency);
-  }
-  const CurveTarget curves[6] = {
-      {staged_.curves[kStagedCustom1], 0, model::kPrmFirstCustom1, false},
-      {staged_.curves[kStagedCustom2], 1, model::kPrmFirstCustom2, false},
-      {staged_.curves[kStagedOutletDamper], 4, model::kPrmFirstOutletDamper,
-       FeatureOff(model::NoOutletDamper)},
-      {drive, 6, model::kPrmDriveEfficiency, false},
-      {staged_.curves[kStagedThrottlingValve], 5, model::kPrmFirstThrottlingValve, false},
-      {staged_.curves[kStagedInletVane], 2, model::kPrmFirstInletVane,
-       FeatureOff(model::NoInletVane)},
-  };
-  for (const CurveTarget& curve : curves) {
-    if (!curve.values || curve.skipped) continue;
-    for (int i = 0; i < 10; ++i) {
-      const int parameter = curve.type == 6 ? curve.firstParameter : curve.firstParameter + i;
-      s_.catalogue.Set_Prm_Value(parameter, (*curve.values)[static_cast<size_t>(i)]);
-    }
-    s_.curves.Store_Efficiency(curve.type, model::CurveOrigin::Parameters);
-    s_.curves.Apply_Efficiency(curve.type, model::CurveSource::Stored);
-  }
-
-  project.Set_System_Count(systemCount_);
-  for (int i = 1; i <= systemCount_; ++i) {
-    if (!project.Prepare_System(i)) {
-      project.Set_System_Count(0);
-      s_.messages.show(MessageKind::Error, kSystemNotCalculable, MessageButtons::Ok);
-      return false;
-    }
-  }
   return true;
 }
 
-ProjectFileReader::ProjectFileReader(EstimatorSession& session) : session_(session) {}
+ProjectFileReader::ProjectFileReader(const model::ParameterCatalogue& catalogue,
+                                     MessageSink& messages)
+    : catalogue_(catalogue), messages_(messages) {}
 
-bool ProjectFileReader::Read_Project_Stream(std::istream& in, ReadPass pass) {
+bool ProjectFileReader::Read_Project_Stream(std::istream& in) {
   staged_ = StagedProject{};
-  staged_.customTitles = session_.values.customTitles;
-  Run run(session_, staged_, pass);
+  Run run(catalogue_, messages_, staged_);
   return run.read(in);
 }
 
-bool ProjectFileReader::ReadProjectFile(const std::filesystem::path& path, ReadPass pass) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+bool ProjectFileReader::Read_Project_Text(std::string_view bytes) {
+  std::istringstream in{std::string(bytes)};
+  return Read_Project_Stream(in);
+}
+
+bool ProjectFileReader::ReadProjectFile(const std::filesystem::path& path,
+                                        std::string* fileReason) {
+  // Read once, whole: the caller may hand us a pipe that cannot be read twice.
+  std::string bytes;
+  int failure = 0;
+  errno = 0;
+  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[65536];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    if (std::ferror(file)) failure = errno != 0 ? errno : EIO;
+    std::fclose(file);
+  } else {
+    failure = errno != 0 ? errno : ENOENT;
+  }
+  if (failure != 0) {
     staged_ = StagedProject{};
-    session_.messages.show(MessageKind::Warning, kFileError, MessageButtons::Ok);
+    if (fileReason) *fileReason = std::strerror(failure);
+    messages_.show(MessageKind::Warning, kFileError, MessageButtons::Ok);
     return false;
   }
-  return Read_Project_Stream(in, pass);
+  return Read_Project_Text(bytes);
 }
 
 }  // namespace korvane::projectfile

@@ -3,19 +3,24 @@
 #include <array>
 #include <filesystem>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "model/TVexEnergySystem.h"
 #include "projectfile/ProjectHeader.h"
 
 namespace korvane {
-class EstimatorSession;
+class MessageSink;
+}
+
+namespace korvane::model {
+class ParameterCatalogue;
 }
 
 namespace korvane::projectfile {
-
-enum class ReadPass { Validate = 0, Apply = 1 };
 
 // What the program says when a file read fine but does not say whether it
 // holds one system or several.
@@ -46,7 +51,8 @@ struct StagedProject {
   std::optional<double> driveEfficiency;
   std::array<std::optional<bool>, 2> customSelected;
   std::array<std::optional<std::array<double, 10>>, kStagedCurveCount> curves;
-  std::array<std::string, 2> customTitles;
+  // Only the titles the file supplied; the others stay as they are.
+  std::array<std::optional<std::string>, 2> customTitles;
 
   // Customer data, and the utility values of the last system block.
   ProjectHeader header;
@@ -61,24 +67,30 @@ struct StagedProject {
   // 0 single system, 1 several; -1 when the file did not say.
   int projectMode = -1;
   int systemCount = 0;
+  // The systems read, in file order (systemCount of them).
+  std::vector<std::shared_ptr<const model::TVexEnergySystem>> systems;
 };
 
-// Reads project files: the validation pass checks a file and reports its first
-// error with the line number; the apply pass, run after a successful
-// validation, makes the file the current project and its settings the
-// current preferences.
+// Reads project files: checks a file, reports its first error with the line
+// number through the message sink, and stages what it found. It changes
+// nothing outside itself; making the staged project the current one is the
+// session's business.
 class ProjectFileReader {
  public:
-  explicit ProjectFileReader(EstimatorSession& session);
+  ProjectFileReader(const model::ParameterCatalogue& catalogue, MessageSink& messages);
 
-  bool ReadProjectFile(const std::filesystem::path& path, ReadPass pass);
-  bool Read_Project_Stream(std::istream& in, ReadPass pass);
+  // The file is read once, whole, so a pipe or FIFO works as a plain file
+  // does. Sets fileReason to the system's words when it could not be read.
+  bool ReadProjectFile(const std::filesystem::path& path, std::string* fileReason = nullptr);
+  bool Read_Project_Text(std::string_view bytes);
+  bool Read_Project_Stream(std::istream& in);
 
   const StagedProject& Staged() const { return staged_; }
 
  private:
   class Run;
-  EstimatorSession& session_;
+  const model::ParameterCatalogue& catalogue_;
+  MessageSink& messages_;
   StagedProject staged_;
 };
 

@@ -1,12 +1,9 @@
 #include "projectfile/ProjectFileWriter.h"
 
-#include <fstream>
-#include <random>
-#include <system_error>
-
 #include "model/ParameterCatalogue.h"
 #include "model/TVexEnergyProjectAnalysis.h"
 #include "platform/MessageSink.h"
+#include "projectfile/FileReplace.h"
 #include "shell/RunState.h"
 #include "text/Cp1252.h"
 
@@ -67,51 +64,61 @@ void writeSystem(FileText& f, const TVexEnergySystem& s, const ProjectFileSource
   const ProjectHeader& h = src.header;
   // Utility values come from the utility step, so every block carries the same.
   auto typed = [&](int n) { return c.Format_Prm(n, c.Read_Prm_Edit_Float(n, 0)); };
+  // What the file this system came from said, where this edition hides the field.
+  const model::KeptInputs& kept = s.Kept();
+  auto keptOr = [&](const std::optional<float>& value, int n, const std::string& otherwise) {
+    return value ? c.Format_Prm(n, *value) : otherwise;
+  };
+  auto keptWhole = [](const auto& value, const std::string& otherwise) {
+    return value ? std::to_string(*value) : otherwise;
+  };
 
   f.heading("SYSTEM ITEM START");
   f.tag("APP", s.Identification());
   f.tag("ATP", std::to_string(s.ApplicationType()));
-  f.tag("MHR", c.Format_Prm(model::kPrmMinimumHead, s.MinimumHead()));
+  f.tag("MHR", keptOr(kept.minimumHead, model::kPrmMinimumHead,
+                      c.Format_Prm(model::kPrmMinimumHead, s.MinimumHead())));
   f.tag("FLW", std::to_string(s.FlowControl()));
   f.tag("MHP", c.Format_Prm(model::kPrmMotorPower, s.MotorHp()));
   f.tag("MEF", c.Format_Prm(model::kPrmMotorEfficiency, s.MotorEfficiency()));
-  f.tag("MVL", std::to_string(s.VoltageClass()));
-  f.tag("MFL", c.Format_Prm(model::kPrmMotorFla, s.MotorFla()));
+  f.tag("MVL", keptWhole(kept.voltageClass, std::to_string(s.VoltageClass())));
+  f.tag("MFL", keptOr(kept.motorFla, model::kPrmMotorFla,
+                      c.Format_Prm(model::kPrmMotorFla, s.MotorFla())));
   f.tag("UNM", h.utilityName);
   f.tag("URT", typed(model::kPrmEnergyRate));
   f.tag("ART", typed(model::kPrmAlternateRate));
-  f.tag("DCH", typed(model::kPrmDemandCharge));
-  f.tag("DMR", c.Format_Prm(model::kPrmDemandRebate, s.DemandRebate()));
+  f.tag("DCH", keptOr(kept.demandCharge, model::kPrmDemandCharge, typed(model::kPrmDemandCharge)));
+  f.tag("DMR", keptOr(kept.demandRebate, model::kPrmDemandRebate,
+                      c.Format_Prm(model::kPrmDemandRebate, s.DemandRebate())));
   f.tag("CHU", std::to_string(h.demandUnitItem));
-  f.tag("BYR", std::to_string(s.BypassRequired()));
+  f.tag("BYR", keptWhole(kept.bypassRequired, std::to_string(s.BypassRequired())));
   f.tag("CAT", s.CatalogNumber());
   f.tag("SPR", c.Format_Prm(model::kPrmDriveCost, s.DriveCost()));
   f.tag("NSY", std::to_string(s.Quantity()));
   f.tag("INC", c.Format_Prm(model::kPrmInstallCost, s.InstallCost()));
-  f.tag("URB", typed(model::kPrmUtilityIncentive));
+  f.tag("URB", keptOr(kept.utilityIncentive, model::kPrmUtilityIncentive,
+                      typed(model::kPrmUtilityIncentive)));
   f.tag("ASD", flag(s.AutoCatalog() != 0));
   f.tag("ASC", flag(s.UserOverride() != 0));
   f.tag("PRS", tenValues([&](int p) { return flag(s.AltRateAtPoint(p) != 0); }) + ";");
   f.tag("FTC", tenValues([&](int p) { return std::to_string(s.FlowPercent(p)); }) + ";");
   f.tag("DTC", tenValues([&](int p) { return std::to_string(s.TimePercent(p)); }) + ";");
-  f.tag("HPD", std::to_string(s.HoursPerDay()));
-  f.tag("DPW", std::to_string(s.DaysPerWeek()));
-  f.tag("WPY", std::to_string(s.WeeksPerYear()));
+  // 0 is "not given" (a file of an earlier layout may leave them out), which
+  // the reader would refuse as a value: such a tag is left out again.
+  auto given = [](int value) { return value == 0 ? std::string() : std::to_string(value); };
+  f.tag("HPD", given(s.HoursPerDay()));
+  f.tag("DPW", given(s.DaysPerWeek()));
+  f.tag("WPY", given(s.WeeksPerYear()));
   f.tag("HSL", std::to_string(s.HoursPerYearMode()));
   f.tag("HPY", std::to_string(s.HoursPerYear()));
-  f.tag("URI", flag(h.utilityIncentiveOneTime));
+  f.tag("URI", keptWhole(kept.incentiveOneTime, flag(h.utilityIncentiveOneTime)));
   f.tag("UMR", c.Format_Prm(model::kPrmPowerIncentive, s.PowerIncentive()));
-  f.tag("DME", c.Format_Prm(model::kPrmDriveMotorEfficiency, s.DriveMotorEfficiency()));
+  f.tag("DME", keptOr(kept.driveMotorEfficiency, model::kPrmDriveMotorEfficiency,
+                      c.Format_Prm(model::kPrmDriveMotorEfficiency, s.DriveMotorEfficiency())));
   f.tag("UMI", std::to_string(s.PowerIncentiveOneTime()));
-  f.tag("URP", std::to_string(s.IncentiveUnit()));
+  f.tag("URP", keptWhole(kept.incentiveUnit, std::to_string(s.IncentiveUnit())));
   f.heading("SYSTEM ITEM END");
   f.line("");
-}
-
-std::filesystem::path siblingTempPath(const std::filesystem::path& target) {
-  std::random_device random;
-  const std::string suffix = std::to_string(random()) + ".saving";
-  return target.parent_path() / ("." + target.filename().string() + "." + suffix);
 }
 
 }  // namespace
@@ -184,23 +191,7 @@ std::string Project_File_Text(const ProjectFileSources& src) {
 
 bool WriteProjectFile(const std::filesystem::path& path, const ProjectFileSources& sources,
                       MessageSink& messages) {
-  const std::string bytes = text::utf8ToCp1252(Project_File_Text(sources));
-  const std::filesystem::path temp = siblingTempPath(path);
-  bool written = false;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      out.flush();
-      written = static_cast<bool>(out);
-      out.close();
-      written = written && !out.fail();
-    }
-  }
-  std::error_code error;
-  if (written) std::filesystem::rename(temp, path, error);
-  if (!written || error) {
-    std::filesystem::remove(temp, error);
+  if (ReplaceFile(path, text::utf8ToCp1252(Project_File_Text(sources)))) {
     messages.show(MessageKind::Warning, kFileError, MessageButtons::Ok);
     return false;
   }

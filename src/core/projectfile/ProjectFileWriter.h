@@ -37,8 +37,7 @@ std::vector<int> ReportSystemOrder(const ProjectFileSources& sources);
 // The whole file as UTF-8 text with CR LF line ends.
 std::string Project_File_Text(const ProjectFileSources& sources);
 
-// Writes the project file in Windows-1252. The file is written beside the
-// target and put in its place only when all of it was written, so a failed
+// Writes the project file in Windows-1252 through ReplaceFile, so a failed
 // save leaves the earlier file as it was. On failure "FILE ERROR !" is shown
 // and false returned.
 bool WriteProjectFile(const std::filesystem::path& path, const ProjectFileSources& sources,

@@ -1,7 +1,9 @@
 #include "shell/ProjectLifecycle.h"
 
 #include <algorithm>
+#include <ctime>
 #include <system_error>
+#include <vector>
 
 #include "model/FeatureSwitches.h"
 #include "platform/MessageSink.h"
@@ -11,6 +13,8 @@
 #include "projectfile/ProjectFileWriter.h"
 #include "session/EstimatorSession.h"
 #include "shell/ProjectTypeChoice.h"
+#include "shell/RecoveryFiles.h"
+#include "text/Cp1252.h"
 #include "text/NumberText.h"
 
 namespace korvane::shell {
@@ -46,13 +50,6 @@ std::string lower(std::string text) {
   return text;
 }
 
-class SilentMessages : public MessageSink {
- public:
-  MessageAnswer show(MessageKind, std::string_view, MessageButtons) override {
-    return MessageAnswer::Ok;
-  }
-};
-
 }  // namespace
 
 ProjectLifecycle::ProjectLifecycle(EstimatorSession& session, RunState& state, LifecycleUi& ui)
@@ -63,7 +60,9 @@ bool ProjectLifecycle::PromptSaveActiveProject() {
   const MessageAnswer answer =
       session_.messages.show(MessageKind::Confirmation, kSavePrompt, MessageButtons::YesNoCancel);
   if (answer == MessageAnswer::Cancel) return false;
-  if (answer == MessageAnswer::Yes) Save();
+  // Going on after a cancelled or failed save would drop the project the
+  // user just asked to keep.
+  if (answer == MessageAnswer::Yes) return Save();
   return true;
 }
 
@@ -95,26 +94,22 @@ void ProjectLifecycle::New_Project() {
 }
 
 bool ProjectLifecycle::afterRead(const std::string& path, bool reloadPreferences, bool addRecent) {
-  projectfile::ProjectFileReader& reader = session_.reader;
+  const OpenOutcome outcome = session_.Open_Project_File(path);
+  if (!outcome.opened) {
+    // Nothing was opened: no project, and a caption that says so too.
+    state_.ProjectActive = false;
+    state_.ProjectFileName.clear();
+    ui_.Set_Caption(std::string(kApplicationTitle));
+    return false;
+  }
   state_.ProjectActive = true;
   state_.ProjectFileName = path;
   state_.ResumeProject = true;
-  session_.Adopt_Opened_Project(reader.Staged());
-  state_.ProjectType = reader.Staged().projectMode;
+  state_.ProjectType = outcome.projectType;
   state_.ProjectModified = false;
   if (reloadPreferences) session_.procedures.Load_OPT();
-
-  auto& project = session_.model.project;
-  if (state_.ProjectType != 0 && state_.ProjectType != 1) {
-    session_.messages.show(MessageKind::Plain, projectfile::kNoValidInformation,
-                           MessageButtons::Ok);
-    // Nothing usable was opened, so no project is left active.
-    state_.ProjectActive = false;
-    state_.ProjectFileName.clear();
-    return false;
-  }
-  if (state_.ProjectType == 0) project.Set_System_Count(std::min(project.SystemCount(), 1));
   ui_.Set_Caption(std::string(kApplicationTitle) + ": " + fs::path(path).filename().string());
+  if (ProjectRead) ProjectRead(outcome);
   state_.ProjectModified = false;
   ui_.Show_Wizard();
   if (addRecent) AddRecentProject(path);
@@ -125,29 +120,20 @@ void ProjectLifecycle::Open_Project() {
   if (!PromptSaveActiveProject()) return;
   state_.ProjectActive = false;
   ui_.Update_Status_Bar();
-  const auto path = ui_.Ask_Open_Path(kOpenTitle, kOpenFilter, state_.ProgramFolder);
+  const auto path = ui_.Ask_Open_Path(kOpenTitle, kOpenFilter, Dialog_Folder());
   if (!path) return;
-  projectfile::ProjectFileReader& reader = session_.reader;
-  if (reader.ReadProjectFile(*path, projectfile::ReadPass::Validate) &&
-      reader.ReadProjectFile(*path, projectfile::ReadPass::Apply)) {
-    afterRead(*path, false, true);
-  }
+  rememberFolder(*path);
+  afterRead(*path, false, true);
   ui_.Update_Status_Bar();
 }
 
 void ProjectLifecycle::OpenProjectFile(const std::string& path) {
   std::error_code error;
-  if (!fs::is_regular_file(path, error)) {
+  if (!fs::exists(path, error)) {
     session_.messages.show(MessageKind::Error, kFileDoesNotExist, MessageButtons::Ok);
     return;
   }
-  // Checked before it is applied, as with Open: a damaged file never leaves
-  // half a project behind.
-  projectfile::ProjectFileReader& reader = session_.reader;
-  if (reader.ReadProjectFile(path, projectfile::ReadPass::Validate) &&
-      reader.ReadProjectFile(path, projectfile::ReadPass::Apply)) {
-    afterRead(path, true, false);
-  }
+  afterRead(path, true, false);
   ui_.Update_Status_Bar();
 }
 
@@ -173,6 +159,7 @@ bool ProjectLifecycle::mayWrite() {
 
 bool ProjectLifecycle::writeTo(const std::string& path) {
   session_.header.projectType = state_.ProjectType;
+  if (TreeOrder) session_.header.systemOrder = TreeOrder();
   const projectfile::ProjectFileSources sources{session_.model.project, session_.catalogue,
                                                 session_.values, session_.header, ui_.Today()};
   // A failed save has said so ("FILE ERROR !") and leaves the project modified.
@@ -203,11 +190,12 @@ bool ProjectLifecycle::Save_As() {
   const std::string proposed = state_.ProjectFileName.empty()
                                    ? std::string(kProposedName)
                                    : fs::path(state_.ProjectFileName).stem().string();
-  const auto chosen = ui_.Ask_Save_Path(kSaveTitle, kSaveFilter, state_.ProgramFolder, proposed);
+  const auto chosen = ui_.Ask_Save_Path(kSaveTitle, kSaveFilter, Dialog_Folder(), proposed);
   if (!chosen) {
     ui_.Update_Status_Bar();
     return false;
   }
+  rememberFolder(*chosen);
   bool warn = false;
   const std::string path = Save_As_File_Name(*chosen, warn);
   if (warn) session_.messages.show(MessageKind::Warning, kExtensionChanged, MessageButtons::Ok);
@@ -301,23 +289,72 @@ std::string ProjectLifecycle::Status_Active() const {
   return state_.ProjectActive ? "Active" : "Not Active";
 }
 
-std::optional<fs::path> ProjectLifecycle::Write_Recovery_File(const fs::path& dataDir) {
-  if (!state_.ProjectActive || !state_.ProjectModified) return std::nullopt;
-  fs::path target;
-  if (!state_.ProjectFileName.empty()) {
-    const fs::path own(state_.ProjectFileName);
-    target = own.parent_path() / (own.stem().string() + " (recovered).ESEProj");
-  } else {
+void ProjectLifecycle::rememberFolder(const std::string& chosen) {
+  state_.LastFolder = fs::path(chosen).parent_path().string();
+}
+
+std::string ProjectLifecycle::Dialog_Folder() const {
+  const auto folderOf = [](const std::string& file) {
+    return file.empty() ? std::string() : fs::path(file).parent_path().string();
+  };
+  // The newest recent project stands for the folder used in an earlier run.
+  for (const std::string& folder :
+       {folderOf(state_.ProjectFileName), state_.LastFolder, folderOf(state_.RecentProjects[0])}) {
     std::error_code error;
-    fs::create_directories(dataDir, error);
-    target = dataDir / "Recovered project.ESEProj";
+    if (!folder.empty() && fs::is_directory(folder, error)) return folder;
   }
-  SilentMessages silent;
+  return state_.DocumentsFolder;
+}
+
+std::optional<fs::path> ProjectLifecycle::Write_Recovery_File() {
+  if (!state_.ProjectActive || !state_.ProjectModified) return std::nullopt;
   session_.header.projectType = state_.ProjectType;
+  if (TreeOrder) session_.header.systemOrder = TreeOrder();
   const projectfile::ProjectFileSources sources{session_.model.project, session_.catalogue,
                                                 session_.values, session_.header, ui_.Today()};
-  if (!projectfile::WriteProjectFile(target, sources, silent)) return std::nullopt;
-  return target;
+  const std::string bytes = text::utf8ToCp1252(projectfile::Project_File_Text(sources));
+
+  std::vector<fs::path> folders;
+  std::string stem(kUnsavedProjectStem);
+  if (!state_.ProjectFileName.empty()) {
+    const fs::path own(state_.ProjectFileName);
+    folders.push_back(own.parent_path());
+    stem = own.stem().string();
+  }
+  if (!state_.DataFolder.empty()) {
+    std::error_code error;
+    fs::create_directories(state_.DataFolder, error);
+    folders.emplace_back(state_.DataFolder);
+  }
+  const auto written = WriteRecoveryFile(folders, stem, bytes, std::time(nullptr));
+  if (written && !state_.DataFolder.empty()) AddToRecoveryIndex(state_.DataFolder, *written);
+  return written;
+}
+
+void ProjectLifecycle::Offer_Recovery_Files() {
+  if (state_.DataFolder.empty()) return;
+  const fs::path data(state_.DataFolder);
+  for (const fs::path& file : ReadRecoveryIndex(data)) {
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) {
+      RemoveFromRecoveryIndex(data, file);
+      continue;
+    }
+    const MessageAnswer answer = session_.messages.show(
+        MessageKind::Confirmation, RecoveryOffer(file), MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::Cancel) continue;
+    if (answer == MessageAnswer::No) {
+      fs::remove(file, error);
+      RemoveFromRecoveryIndex(data, file);
+      continue;
+    }
+    // One project at a time: the others wait for the next start.
+    if (!PromptSaveActiveProject()) return;
+    RemoveFromRecoveryIndex(data, file);
+    state_.ProjectActive = false;
+    OpenProjectFile(file.string());
+    return;
+  }
 }
 
 }  // namespace korvane::shell

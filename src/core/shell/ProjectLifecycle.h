@@ -2,15 +2,18 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/RunState.h"
 
 namespace korvane {
 class EstimatorSession;
-}
+struct OpenOutcome;
+}  // namespace korvane
 
 namespace korvane::shell {
 
@@ -69,13 +72,25 @@ class ProjectLifecycle {
   // warn when the name had another extension.
   static std::string Save_As_File_Name(const std::string& chosen, bool& warn);
 
+  // Where Open and Save As start: the current project file's folder, else the
+  // folder last used, else the user's documents; never the program's folder.
+  std::string Dialog_Folder() const;
+
   // After a fault that ends the program: the project with unsaved changes
-  // written beside its own file, or into dataDir when it has none. The path
-  // written, or nothing.
-  std::optional<std::filesystem::path> Write_Recovery_File(const std::filesystem::path& dataDir);
+  // kept in a new recovery file (see RecoveryFiles.h). The path written, or
+  // nothing.
+  std::optional<std::filesystem::path> Write_Recovery_File();
+  // At start-up: offers each recovery file found to be opened or discarded.
+  void Offer_Recovery_Files();
+
+  // The wizard's part: the systems in the order its tree lists them, asked
+  // before every write, and its own fields loaded after a project was read.
+  std::function<std::vector<int>()> TreeOrder;
+  std::function<void(const OpenOutcome&)> ProjectRead;
 
  private:
   bool writeTo(const std::string& path);
+  void rememberFolder(const std::string& chosen);
   bool mayWrite();
   bool afterRead(const std::string& path, bool reloadPreferences, bool addRecent);
 

@@ -22,6 +22,13 @@ struct RunState {
   bool NewProjectPending = false;
   int NewProjectApplication = -1;
   std::string ProgramFolder;
+  // Where file dialogs start when there is no project file and no folder was
+  // used yet, and the folder a file dialog last returned a file from.
+  std::string DocumentsFolder;
+  std::string LastFolder;
+  // The user's data folder: recovery files of projects without a writable
+  // folder of their own, and the index of all recovery files.
+  std::string DataFolder;
   std::string StartupFile;
   std::array<std::string, 4> RecentProjects;  // H1 (newest) .. H4
   bool FirstRun = true;

@@ -1,5 +1,6 @@
 #include "gui/platform/QSettingsStore.h"
 
+#include <QFile>
 #include <QStringList>
 
 namespace korvane::gui {
@@ -52,6 +53,16 @@ void QSettingsStore::copyInto(MemorySettingsStore& memory) {
     const std::string name = rest.mid(slash + 1).toStdString();
     if (auto value = readValue(section, name)) memory.writeValue(section, name, *value);
   }
+}
+
+}  // namespace korvane::gui
+
+namespace korvane::gui {
+
+bool QSettingsStore::makePrivate() {
+  settings_->sync();
+  return QFile::setPermissions(settings_->fileName(),
+                               QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 }  // namespace korvane::gui

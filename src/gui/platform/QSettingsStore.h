@@ -29,6 +29,8 @@ class QSettingsStore : public SettingsStore {
 
   QString fileName() const { return settings_->fileName(); }
   void sync() { settings_->sync(); }
+  // Makes the file readable and writable by its owner only; later saves keep that.
+  bool makePrivate();
 
  private:
   std::unique_ptr<QSettings> settings_;

@@ -13,9 +13,6 @@ namespace {
 
 using model::FeatureOff;
 
-// The update check is not part of the program yet; its option waits for it.
-constexpr bool kUpdateCheckAvailable = false;
-
 }  // namespace
 
 OptionsPage::OptionsPage(DialogModel& model, preferences::PreferenceProcedures& procedures)
@@ -33,7 +30,8 @@ OptionsPage::OptionsPage(DialogModel& model, preferences::PreferenceProcedures& 
   grid->setRowStretch(4, 1);
 
   cumulative_->setChecked(true);
-  updates_->setVisible(kUpdateCheckAvailable && !FeatureOff(model::NoUpdateCheck));
+  updates_->setVisible(!FeatureOff(model::NoUpdateCheck));
+  proxyLink_->setVisible(!FeatureOff(model::NoUpdateCheck));
   cumulative_->setVisible(!FeatureOff(model::NoCumulativePayback));
 }
 
@@ -56,6 +54,12 @@ void OptionsPage::buildOptions(QGridLayout* grid) {
   for (QCheckBox* box : {introduction_, cumulative_, automaticUnit_, updates_}) {
     options->addWidget(box);
   }
+  proxyLink_ = new QLabel(QStringLiteral("<a href=\"proxy\">Use Proxy Server</a>"), this);
+  proxyLink_->setObjectName(QStringLiteral("UseProxyLink"));
+  connect(proxyLink_, &QLabel::linkActivated, this, [this] {
+    if (OpenProxySettings) OpenProxySettings();
+  });
+  options->addWidget(proxyLink_);
   options->addStretch();
   grid->addLayout(options, 0, 0, 2, 1);
 }

@@ -3,7 +3,9 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <functional>
 
 #include "gui/preferences/PreferencesPage.h"
 
@@ -19,6 +21,9 @@ class OptionsPage : public PreferencesPage {
   // Power unit and currency belong to a project once one is open.
   void setProjectActive(bool active);
 
+  // The "Use Proxy Server" link.
+  std::function<void()> OpenProxySettings;
+
  private:
   void buildOptions(QGridLayout* grid);
   void buildUnits(QGridLayout* grid);
@@ -30,6 +35,7 @@ class OptionsPage : public PreferencesPage {
   QCheckBox* cumulative_ = nullptr;
   QCheckBox* automaticUnit_ = nullptr;
   QCheckBox* updates_ = nullptr;
+  QLabel* proxyLink_ = nullptr;
   QWidget* powerGroup_ = nullptr;
   QWidget* currencyGroup_ = nullptr;
   QButtonGroup* power_ = nullptr;

@@ -40,6 +40,9 @@ PreferencesDialog::PreferencesDialog(preferences::PreferenceProcedures& procedur
   tabs_->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 130px; min-height: 26px; }"));
   layout->addWidget(tabs_);
   options_ = new OptionsPage(*this, procedures_);
+  options_->OpenProxySettings = [this] {
+    if (OpenProxySettings) OpenProxySettings();
+  };
   addPage(options_, QStringLiteral("Preferences"));
   addPage(new EfficiencyPage(*this, procedures_), QStringLiteral("Efficiency Setup"));
   addPage(new CustomEfficiencyPage(*this, procedures_), QStringLiteral("Custom Efficiency"));

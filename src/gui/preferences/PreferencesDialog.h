@@ -35,6 +35,8 @@ class PreferencesDialog : public QDialog, private DialogModel {
 
   // Called when a change should mark the active project modified.
   std::function<void()> ProjectModified;
+  // The "Use Proxy Server" link.
+  std::function<void()> OpenProxySettings;
 
   QTabWidget* tabs() const { return tabs_; }
 

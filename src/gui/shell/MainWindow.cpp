@@ -21,8 +21,12 @@
 #include "gui/shell/Artwork.h"
 #include "gui/shell/DesktopServices.h"
 #include "gui/shell/ProjectTypeDialog.h"
+#include "gui/update/ProxyDialog.h"
+#include "gui/update/UpdateAgent.h"
+#include "model/FeatureSwitches.h"
 #include "platform/SettingsStore.h"
 #include "session/EstimatorSession.h"
+#include "update/UpdateCheck.h"
 
 namespace korvane::gui {
 
@@ -89,6 +93,10 @@ MainWindow::MainWindow(EstimatorSession& session, shell::RunState& state, AlertS
   buildMenus();
   buildToolBar();
   buildStatusBar();
+  updates_ = std::make_unique<UpdateAgent>(session.store, messages, session.values.autoUpdateCheck,
+                                           panels_[3], this);
+  updates_->check().NoticeClosed = [this] { openStartupFile(); };
+  preferences_->OpenProxySettings = [this] { updates_->proxyDialog().exec(); };
   preferences_->ProjectModified = [this] {
     if (state_.ProjectActive) state_.ProjectModified = true;
   };
@@ -148,6 +156,9 @@ void MainWindow::buildMenus() {
       ->setShortcut(QKeySequence(Qt::Key_F1));
   help->addSeparator();
   help->addAction(QStringLiteral("Visit us on the Web"), this, [] { VisitWebSite(); });
+  help->addAction(QStringLiteral("Check for Update"), this,
+                  [this] { updates_->check().Manual_Check(); })
+      ->setVisible(!model::FeatureOff(model::NoUpdateCheck));
   help->addSeparator();
   help->addAction(QStringLiteral("About"), this, [this] { about_->exec(); });
 }
@@ -170,12 +181,12 @@ void MainWindow::buildStatusBar() {
   panels_[0] = new QLabel(this);
   panels_[1] = new QLabel(this);
   panels_[2] = new ClickablePanel([this] { lifecycle_.Active_Project(); }, this);
-  panels_[3] = new QLabel(this);
+  panels_[3] = new ClickablePanel([this] { updates_->check().Manual_Check(); }, this);
   statusBar()->addWidget(panels_[0], 3);
   statusBar()->addWidget(panels_[1], 2);
   statusBar()->addWidget(panels_[2], 1);
   statusBar()->addPermanentWidget(panels_[3]);
-  // The update status arrives with the update check.
+  panels_[3]->setToolTip(QString::fromLatin1(update::kPanelHint.data()));
   panels_[3]->setVisible(false);
 }
 
@@ -192,25 +203,31 @@ void MainWindow::First_Shown() {
     if (CloseSplash) CloseSplash();
   });
   SettingsStore& store = session_.store;
-  state_.FirstRun = store.readFlag("PROGRAM", "ORVEXA_32_1", true);
+  state_.FirstRun = store.readFlag(update::keys::kProgram, update::keys::kFirstRun, true);
   store.writeText("PROGRAM", "PROGRAMPATH", state_.ProgramFolder);
   store.writeText("PROGRAM", "PROGRAMVERSION", shell::kProgramVersion);
   lifecycle_.Load_Recent_Projects();
   session_.procedures.Load_OPT2();
   lifecycle_.RefreshRecentProjects();
   Update_Status_Bar();
-  // The first run shows the update notice instead of opening a file; until
-  // that notice exists a file named on the command line always opens. It opens
-  // once the window is on the screen, so that a message about a damaged file
-  // appears over the window and not before it (nor under the splash).
-  if (!state_.StartupFile.empty() && QFileInfo(q(state_.StartupFile)).isFile()) {
-    QTimer::singleShot(0, this, [this] {
-      if (CloseSplash) CloseSplash();
-      lifecycle_.OpenProjectFile(state_.StartupFile);
-      lifecycle_.RefreshRecentProjects();
-      Update_Status_Bar();
-    });
-  }
+  if (!model::FeatureOff(model::NoUpdateCheck)) updates_->proxyDialog().Load_Proxy_settings();
+  // On the first run the file opens once the update notice was answered.
+  if (!updates_->check().Notice_Due(state_.FirstRun)) openStartupFile();
+  updates_->check().Begin(state_.FirstRun);
+  // Asked once the window is up, so the question has a window behind it.
+  QTimer::singleShot(0, this, [this] { lifecycle_.Offer_Recovery_Files(); });
+}
+
+// The file opens once the window is on the screen, so that a message about a
+// damaged file appears over the window and not before it (nor under the splash).
+void MainWindow::openStartupFile() {
+  if (state_.StartupFile.empty() || !QFileInfo(q(state_.StartupFile)).isFile()) return;
+  QTimer::singleShot(0, this, [this] {
+    if (CloseSplash) CloseSplash();
+    lifecycle_.OpenProjectFile(state_.StartupFile);
+    lifecycle_.RefreshRecentProjects();
+    Update_Status_Bar();
+  });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,7 @@ class PreferencesDialog;
 class ProjectTypeDialog;
 class AboutDialog;
 class FormulaDialog;
+class UpdateAgent;
 
 // The home screen: menus, toolbar, status bar and the project lifecycle. It
 // shows no project data itself; all estimation happens in the wizard.
@@ -39,6 +40,7 @@ class MainWindow : public QMainWindow, public shell::LifecycleUi {
   FormulaDialog& formulaDialog(bool metric) {
     return metric ? *metricFormulas_ : *englishFormulas_;
   }
+  UpdateAgent& updates() { return *updates_; }
 
   // The estimation wizard, once there is one; until then nothing opens.
   std::function<void()> OpenWizard;
@@ -71,6 +73,7 @@ class MainWindow : public QMainWindow, public shell::LifecycleUi {
   void buildToolBar();
   void buildStatusBar();
   void programSetup();
+  void openStartupFile();
 
   EstimatorSession& session_;
   shell::RunState& state_;
@@ -81,6 +84,7 @@ class MainWindow : public QMainWindow, public shell::LifecycleUi {
   std::unique_ptr<AboutDialog> about_;
   std::unique_ptr<FormulaDialog> englishFormulas_;
   std::unique_ptr<FormulaDialog> metricFormulas_;
+  std::unique_ptr<UpdateAgent> updates_;
   std::array<QAction*, 4> recent_{};
   std::array<QLabel*, 4> panels_{};
   QAction* newAction_ = nullptr;

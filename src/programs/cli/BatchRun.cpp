@@ -3,7 +3,10 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 #include "JsonWriter.h"
@@ -13,7 +16,6 @@
 #include "platform/MessageSink.h"
 #include "platform/ProgramExit.h"
 #include "platform/SettingsStore.h"
-#include "projectfile/ProjectFileReader.h"
 #include "projectfile/ProjectFileWriter.h"
 #include "session/EstimatorSession.h"
 #include "shell/RunState.h"
@@ -82,9 +84,28 @@ class ExitAtOnce : public ProgramExit {
   }
 };
 
-int reject(const std::string& message) {
+constexpr std::string_view kProgramName = "korvane-ese-cli";
+constexpr const char* kUsageLine =
+    "Usage: korvane-ese-cli {check FILE | calc FILE [--json] | resave IN OUT} [--settings PATH] "
+    "[--locale NAME] (--help for more)";
+
+// The message the desktop program would show is always the last line; the
+// file and the system's reason, when there is one, stand before it.
+int reject(const std::string& message, const std::string& file = {},
+           const std::string& reason = {}) {
+  if (!reason.empty()) std::cerr << kProgramName << ": " << file << ": " << reason << '\n';
   std::cerr << "error: " << message << '\n';
   return kRejected;
+}
+
+struct Failure {
+  std::string message;
+  std::string file;
+  std::string reason;
+};
+
+int reject(const Failure& failure) {
+  return reject(failure.message, failure.file, failure.reason);
 }
 
 // The locale's thousands separator for result texts (which never group with
@@ -105,46 +126,39 @@ class OpenedProject {
  public:
   explicit OpenedProject(const BatchOptions& options)
       : session_(messages_, sound_, exit_, store_,
-                 preferences::NumberFormat{".", thousandsSeparator(options.locale)}),
-        reader_(session_) {}
+                 preferences::NumberFormat{".", thousandsSeparator(options.locale)}) {}
 
-  // Empty on success, else the message the desktop program would show.
-  std::optional<std::string> open(const BatchOptions& options, bool apply) {
+  // Nothing on success, else what the desktop program would show.
+  std::optional<Failure> open(const BatchOptions& options) {
     if (options.settingsPath) {
       if (!QFileInfo::exists(QString::fromStdString(*options.settingsPath))) {
-        return "settings file not found: " + *options.settingsPath;
+        return Failure{"settings file not found: " + *options.settingsPath, *options.settingsPath,
+                       std::strerror(ENOENT)};
       }
       gui::QSettingsStore file(QString::fromStdString(*options.settingsPath));
       file.copyInto(store_);
     }
-    if (!session_.Start()) return messages_.last;
-    const std::filesystem::path path = options.input;
-    if (!reader_.ReadProjectFile(path, projectfile::ReadPass::Validate)) return failure();
-    if (reader_.Staged().projectMode != 0 && reader_.Staged().projectMode != 1) {
-      return std::string(projectfile::kNoValidInformation);
+    if (!session_.Start()) return Failure{messages_.last, {}, {}};
+    outcome_ = session_.Open_Project_File(options.input);
+    if (!outcome_.opened) {
+      std::string message =
+          outcome_.message.empty() ? std::string("the file could not be read") : outcome_.message;
+      return Failure{std::move(message), options.input, outcome_.fileReason};
     }
-    if (!apply) return std::nullopt;
-    if (!reader_.ReadProjectFile(path, projectfile::ReadPass::Apply)) return failure();
-    if (!session_.Adopt_Opened_Project(reader_.Staged()))
-      return std::string(projectfile::kNoValidInformation);
     return std::nullopt;
   }
 
   EstimatorSession& session() { return session_; }
-  const projectfile::StagedProject& staged() const { return reader_.Staged(); }
+  const OpenOutcome& outcome() const { return outcome_; }
   BatchMessages& messages() { return messages_; }
 
  private:
-  std::string failure() const {
-    return messages_.last.empty() ? std::string("the file could not be read") : messages_.last;
-  }
-
   BatchMessages messages_;
   NoSound sound_;
   ExitAtOnce exit_;
   MemorySettingsStore store_;
   EstimatorSession session_;
-  projectfile::ProjectFileReader reader_;
+  OpenOutcome outcome_;
 };
 
 model::ResultDisplay displayOf(EstimatorSession& s, const std::optional<std::string>& locale) {
@@ -213,7 +227,8 @@ void writeJson(EstimatorSession& s, const model::ResultDisplay& display) {
     for (int p = 1; p <= model::kPointCount; ++p) {
       auto point = [&](Case c, PointQuantity q) { return sys.Point_Value(c, q, p); };
       json.beginObject();
-      json.value("flow", point(Case::Present, PointQuantity::Flow));
+      // The flow as entered, also where the present case runs across the line.
+      json.value("flow", static_cast<int>(sys.FlowPercent(p)));
       json.value("time", point(Case::Present, PointQuantity::Time));
       json.value("present_kw", point(Case::Present, PointQuantity::Input));
       json.value("drive_kw", point(Case::Drive, PointQuantity::Input));
@@ -254,64 +269,118 @@ void writeJson(EstimatorSession& s, const model::ResultDisplay& display) {
   std::cout << json.text() << '\n';
 }
 
-std::string money(double value, const model::ResultDisplay& d) {
-  return model::FormatGrouped(value, 2, d.thousandsSeparator);
+// Money as the result texts write it: the symbol first.
+std::string money(double value, const model::ResultDisplay& d, int decimals = 2) {
+  return d.currencySymbol + " " + model::FormatGrouped(value, decimals, d.thousandsSeparator);
 }
 
 std::string paybackText(double years) {
   return std::isinf(years) ? "never" : text::formatFixed(years, 3) + " years";
 }
 
+// Characters, not bytes, of a UTF-8 text.
+size_t displayLength(std::string_view text) {
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+// Pads a cell to its column: text to the left, figures to the right.
+std::string cell(const std::string& text, size_t width, bool left) {
+  const size_t length = displayLength(text);
+  const std::string pad(width > length ? width - length : 0, ' ');
+  return left ? text + pad : pad + text;
+}
+
 void writeTable(EstimatorSession& s, const model::ResultDisplay& d) {
   auto& project = s.model.project;
   const auto kwh = [&](double v) { return model::FormatGrouped(v, 0, d.thousandsSeparator); };
-  std::printf("Project: %s (%s, %d system%s)\n", s.header.projectName.c_str(),
-              s.header.projectType == 1 ? "several systems" : "single system",
-              project.SystemCount(), project.SystemCount() == 1 ? "" : "s");
+  const int count = project.SystemCount();
+  std::printf("Project: %s\n",
+              s.header.projectName.empty() ? "<No Name>" : s.header.projectName.c_str());
+  std::printf("Project type: %s   Systems: %d\n",
+              s.header.projectType == 1 ? "Multi System Project" : "Single System Project", count);
   std::printf("Currency: %s   Power unit: %s   Units: %s\n\n", d.currencySymbol.c_str(),
-              project.PowerInKw() ? "kW" : "HP", d.metricUnits ? "metric" : "English");
-  std::printf("%4s  %-28s %4s %14s %14s %14s %14s %14s\n", "#", "System", "Qty", "Present kWh/yr",
-              "Drive kWh/yr", "Saved kWh/yr", "Cost savings", "Payback");
-  for (int i = 1; i <= project.SystemCount(); ++i) {
+              project.PowerInKw() ? "kW" : "HP", d.metricUnits ? "Metric" : "English");
+
+  std::vector<std::vector<std::string>> rows = {{"#", "System", "Qty", "Present kWh/yr",
+                                                 "Drive kWh/yr", "Saved kWh/yr", "Cost savings",
+                                                 "Payback"}};
+  for (int i = 1; i <= count; ++i) {
     const auto& sys = *project.Get_System(i);
-    const std::string name = sys.Identification().empty() ? "<No Name>" : sys.Identification();
-    std::printf(
-        "%4d  %-28.28s %4d %14s %14s %14s %14s %14s\n", i, name.c_str(), sys.Quantity(),
-        kwh(sys.Annual_Energy(Case::Present)).c_str(), kwh(sys.Annual_Energy(Case::Drive)).c_str(),
-        kwh(sys.Annual_Energy_Savings()).c_str(), money(sys.Annual_Cost_Savings(), d).c_str(),
-        paybackText(sys.Payback(Case::Present)).c_str());
+    rows.push_back({std::to_string(i),
+                    sys.Identification().empty() ? "<No Name>" : sys.Identification(),
+                    std::to_string(sys.Quantity()), kwh(sys.Annual_Energy(Case::Present)),
+                    kwh(sys.Annual_Energy(Case::Drive)), kwh(sys.Annual_Energy_Savings()),
+                    money(sys.Annual_Cost_Savings(), d), paybackText(sys.Payback(Case::Present))});
+  }
+  std::vector<size_t> widths(rows.front().size(), 0);
+  for (const auto& row : rows) {
+    for (size_t c = 0; c < row.size(); ++c) {
+      widths[c] = std::max(widths[c], displayLength(row[c]));
+    }
+  }
+  for (const auto& row : rows) {
+    std::string line;
+    for (size_t c = 0; c < row.size(); ++c) {
+      if (c > 0) line += "  ";
+      line += cell(row[c], widths[c], c == 1);
+    }
+    std::printf("%s\n", line.c_str());
+  }
+
+  const std::vector<std::pair<std::string, std::string>> totals = {
+      {"Annual energy, present control", kwh(project.Total_Annual_Energy(Case::Present)) + " kWh"},
+      {"Annual energy, with drives", kwh(project.Total_Annual_Energy(Case::Drive)) + " kWh"},
+      {"Annual energy savings", kwh(project.Total_Annual_Energy_Savings()) + " kWh"},
+      {"Annual energy-cost savings", money(project.Total_Annual_Cost_Savings(), d)},
+      // A whole amount, as the results page shows it.
+      {"Total annual savings", money(project.Total_Annual_Savings(), d, 0)},
+      {"Annual CO2 savings",
+       model::FormatGrouped(project.Total_Annual_Co2_Savings(), 2, d.thousandsSeparator) + " " +
+           d.weightLabel},
+      {"Simple payback", paybackText(project.Project_Payback())},
+  };
+  size_t labelWidth = 0, valueWidth = 0;
+  for (const auto& [label, value] : totals) {
+    labelWidth = std::max(labelWidth, label.size());
+    valueWidth = std::max(valueWidth, displayLength(value));
   }
   std::printf("\nProject totals (each system times its quantity)\n");
-  std::printf("  Annual energy, present control  %16s kWh\n",
-              kwh(project.Total_Annual_Energy(Case::Present)).c_str());
-  std::printf("  Annual energy, with drives      %16s kWh\n",
-              kwh(project.Total_Annual_Energy(Case::Drive)).c_str());
-  std::printf("  Annual energy savings           %16s kWh\n",
-              kwh(project.Total_Annual_Energy_Savings()).c_str());
-  std::printf("  Annual energy-cost savings      %16s %s\n",
-              money(project.Total_Annual_Cost_Savings(), d).c_str(), d.currencySymbol.c_str());
-  std::printf("  Total annual savings            %16s %s\n",
-              money(project.Total_Annual_Savings(), d).c_str(), d.currencySymbol.c_str());
-  std::printf(
-      "  Annual CO2 savings              %16s %s\n",
-      model::FormatGrouped(project.Total_Annual_Co2_Savings(), 2, d.thousandsSeparator).c_str(),
-      d.weightLabel.c_str());
-  std::printf("  Simple payback                  %16s\n",
-              paybackText(project.Project_Payback()).c_str());
+  for (const auto& [label, value] : totals) {
+    std::printf("  %s  %s\n", cell(label, labelWidth, true).c_str(),
+                cell(value, valueWidth, false).c_str());
+  }
+}
+
+// The systems whose blocks carried other utility values than the project's.
+void warnAboutUtilityValues(EstimatorSession& s, const OpenOutcome& outcome) {
+  if (outcome.otherUtilityValues.empty()) return;
+  std::string names;
+  for (int i : outcome.otherUtilityValues) {
+    if (!names.empty()) names += ", ";
+    const std::string& name = s.model.project.Get_System(i)->Identification();
+    names += std::to_string(i) + (name.empty() ? std::string() : " (" + name + ")");
+  }
+  std::cerr << kProgramName << ": warning: the utility values (rates, demand charge, incentives) "
+            << "of system" << (outcome.otherUtilityValues.size() == 1 ? " " : "s ") << names
+            << " differ from the project's; every system is calculated with the project's "
+               "values, those of the last system block\n";
 }
 
 int runCheck(const BatchOptions& options) {
   OpenedProject opened(options);
-  if (auto failure = opened.open(options, false)) return reject(*failure);
-  std::printf("OK: %s: %d system%s\n", options.input.c_str(), opened.staged().systemCount,
-              opened.staged().systemCount == 1 ? "" : "s");
+  if (auto failure = opened.open(options)) return reject(*failure);
+  const int count = opened.outcome().systemCount;
+  std::printf("OK: %s: %d system%s\n", options.input.c_str(), count, count == 1 ? "" : "s");
   return kOk;
 }
 
 int runCalc(const BatchOptions& options) {
   OpenedProject opened(options);
-  if (auto failure = opened.open(options, true)) return reject(*failure);
+  if (auto failure = opened.open(options)) return reject(*failure);
   EstimatorSession& s = opened.session();
+  warnAboutUtilityValues(s, opened.outcome());
   const model::ResultDisplay display = displayOf(s, options.locale);
   if (options.json) {
     writeJson(s, display);
@@ -323,7 +392,7 @@ int runCalc(const BatchOptions& options) {
 
 int runResave(const BatchOptions& options) {
   OpenedProject opened(options);
-  if (auto failure = opened.open(options, true)) return reject(*failure);
+  if (auto failure = opened.open(options)) return reject(*failure);
   EstimatorSession& s = opened.session();
   const std::string date =
       QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
@@ -337,6 +406,12 @@ int runResave(const BatchOptions& options) {
   return kOk;
 }
 
+// A usage error: what was wrong, then the usage line.
+std::nullopt_t usageError(const std::string& what) {
+  std::cerr << kProgramName << ": " << what << '\n' << kUsageLine << '\n';
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& args, bool& done) {
@@ -345,11 +420,6 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& args,
   std::vector<std::string> positional;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    auto next = [&](std::optional<std::string>& target) {
-      if (i + 1 >= args.size()) return false;
-      target = args[++i];
-      return true;
-    };
     if (a == "--help" || a == "-h") {
       std::cout << kHelpText;
       done = true;
@@ -362,33 +432,30 @@ std::optional<BatchOptions> ParseArguments(const std::vector<std::string>& args,
     }
     if (a == "--json") {
       options.json = true;
-    } else if (a == "--settings") {
-      if (!next(options.settingsPath)) break;
-    } else if (a == "--locale") {
-      if (!next(options.locale)) break;
-      if (!knownLocale(*options.locale)) {
-        const std::string_view help = kHelpText;
-        std::cerr << "error: unknown locale '" << *options.locale << "'\n"
-                  << help.substr(0, help.find('\n') + 1);
-        return std::nullopt;
+    } else if (a == "--settings" || a == "--locale") {
+      if (i + 1 >= args.size()) return usageError(a + " needs a value");
+      (a == "--settings" ? options.settingsPath : options.locale) = args[++i];
+      if (a == "--locale" && !knownLocale(*options.locale)) {
+        return usageError("unknown locale '" + *options.locale + "'");
       }
     } else if (a.size() > 1 && a[0] == '-') {
-      std::cerr << "error: unknown option " << a << "\n\n" << kHelpText;
-      return std::nullopt;
+      return usageError("unknown option '" + a + "'");
     } else {
       positional.push_back(a);
     }
   }
-  const size_t wanted = positional.empty()                                      ? 0
-                        : positional[0] == "resave"                             ? 3
-                        : (positional[0] == "check" || positional[0] == "calc") ? 2
-                                                                                : 0;
-  if (wanted == 0 || positional.size() != wanted || (options.json && positional[0] != "calc") ||
-      (!args.empty() && (args.back() == "--settings" || args.back() == "--locale"))) {
-    std::cerr << kHelpText;
-    return std::nullopt;
+  if (positional.empty() || positional[0].empty()) return usageError("no command given");
+  const std::string& command = positional[0];
+  const size_t wanted = command == "resave" ? 3 : (command == "check" || command == "calc") ? 2 : 0;
+  if (wanted == 0) return usageError("unknown command '" + command + "'");
+  if (positional.size() < wanted) {
+    return usageError(wanted == 3 ? "resave needs IN and OUT" : command + " needs a FILE");
   }
-  options.command = positional[0];
+  if (positional.size() > wanted) {
+    return usageError("unexpected argument '" + positional[wanted] + "'");
+  }
+  if (options.json && command != "calc") return usageError("--json works with calc only");
+  options.command = command;
   options.input = positional[1];
   if (wanted == 3) options.output = positional[2];
   return options;

@@ -11,7 +11,11 @@
 #include "gui/shell/CompanyLogoDialog.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/ProjectTypeDialog.h"
+#include "gui/update/ProxyDialog.h"
+#include "gui/update/UpdateAgent.h"
+#include "gui/update/UpdateNoticeDialog.h"
 #include "session/EstimatorSession.h"
+#include "update/UpdateCheck.h"
 
 namespace korvane::desktop {
 
@@ -38,6 +42,8 @@ bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, const Q
 
   window.resize(1024, 700);
   window.show();
+  // The first-run notice would wait for an answer; it is pictured on its own below.
+  window.updates().Stop_Timer(update::Timer::Notice);
   ok &= save(window, dir, QStringLiteral("main-window"));
 
   gui::SplashScreen splash;
@@ -82,6 +88,22 @@ bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, const Q
   logo.show();
   ok &= save(logo, dir, QStringLiteral("company-logo"));
   logo.close();
+
+  gui::UpdateNoticeDialog notice(&window);
+  notice.show();
+  ok &= save(notice, dir, QStringLiteral("update-notice"));
+  notice.close();
+
+  // The status panel as a start-up check leaves it when a release is waiting.
+  window.updates().Show_Panel(
+      {true, std::string(update::kAvailableText), true, std::string(update::kAvailableHint)});
+  ok &= save(window, dir, QStringLiteral("main-window-update-available"));
+  window.updates().check().Hide_Panel();
+
+  gui::ProxyDialog& proxy = window.updates().proxyDialog();
+  proxy.show();
+  ok &= save(proxy, dir, QStringLiteral("proxy-settings"));
+  proxy.close();
   return ok;
 }
 

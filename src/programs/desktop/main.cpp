@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
@@ -12,7 +13,9 @@
 #include "gui/platform/QtPlatform.h"
 #include "gui/shell/AboutDialog.h"
 #include "gui/shell/MainWindow.h"
+#include "gui/update/UpdateAgent.h"
 #include "session/EstimatorSession.h"
+#include "shell/RecoveryFiles.h"
 #include "shell/RunState.h"
 
 namespace {
@@ -25,10 +28,9 @@ korvane::gui::MainWindow* gMainWindow = nullptr;
   QString message =
       QStringLiteral("Exception Error: ") + what + QStringLiteral(" Program Aborted!");
   if (gMainWindow) {
-    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (auto file = gMainWindow->lifecycle().Write_Recovery_File(dataDir.toStdString())) {
-      message += QStringLiteral("\n\nYour unsaved changes were written to:\n") +
-                 QString::fromStdString(file->string());
+    if (auto file = gMainWindow->lifecycle().Write_Recovery_File()) {
+      message += QStringLiteral("\n\n") +
+                 QString::fromStdString(korvane::shell::RecoveryWrittenNotice(*file));
     }
   }
   std::cerr << message.toStdString() << '\n';
@@ -81,21 +83,30 @@ int main(int argc, char* argv[]) {
     korvane::shell::RunState state;
     state.StartupFile = args.join(QLatin1Char(' ')).toStdString();
     state.ProgramFolder = QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(documents).isDir()) documents = QDir::homePath();
+    state.DocumentsFolder = documents.toStdString();
+    state.DataFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     splash.show();
     QApplication::processEvents();
 
     korvane::gui::QSettingsStore store;
     korvane::gui::QtMessageSink messages;
     korvane::gui::QtAlertSound alert;
-    korvane::gui::QtProgramExit exit;
+    korvane::gui::QtProgramExit endNow;
+    // A fault in a fixed table keeps the unsaved project before the end.
+    korvane::shell::RecoveringProgramExit exit(endNow, messages);
     const korvane::preferences::NumberFormat format = korvane::gui::SystemNumberFormat();
     korvane::EstimatorSession session(messages, alert, exit, store, format);
     if (!session.Build_Catalogue()) return EXIT_FAILURE;
 
     korvane::gui::MainWindow window(session, state, alert, messages, format);
     gMainWindow = &window;
+    exit.Attach(&window.lifecycle());
     messages.setParent(&window);
     window.CloseSplash = [&splash] { splash.close(); };
+    window.updates().MakeSettingsPrivate = [&store] { store.makePrivate(); };
     if (!screenshotDir.isEmpty()) {
       splash.close();
       return korvane::desktop::TakeScreenshots(window, session, screenshotDir) ? EXIT_SUCCESS
@@ -105,6 +116,7 @@ int main(int argc, char* argv[]) {
     if (quitWhenShown) QTimer::singleShot(0, &app, &QApplication::quit);
     const int result = QApplication::exec();
     store.sync();
+    exit.Attach(nullptr);
     gMainWindow = nullptr;
     return result;
   } catch (const std::exception& e) {
