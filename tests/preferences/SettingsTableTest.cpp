@@ -44,6 +44,10 @@ TEST(SettingsTableTest, ValuesLiveWhereTheyAlwaysHaveWithTheirFallbacks) {
   expectSetting(kReportCharts[5], "PRG", "G6", true, true);
   expectSetting(kReportSummaryPage, "PRG", "PR1", false, false);
   expectSetting(kReportChartPages, "PRG", "PR2C", true, true);
+  expectSetting(kProxyUse, "PROXY", "USE", false, false);
+  expectSetting(kProxyPort, "PROXY", "PORT", 8080LL, 8080LL);
+  expectSetting(kProxyPassword, "PROXY", "PW", "", "");
+  expectSetting(kUpdateAddress, "PROGRAM", "UpdateUrl", "", "");
 }
 
 TEST(SettingsTableTest, ValuesReadAndWriteTheStoresTextForms) {

@@ -121,6 +121,21 @@ TEST_F(WizardNavigationTest, CalculationGivesTheSystemTheUtilityStepOfTheProject
   EXPECT_FALSE(wiz.Calculate_Single_System(-1, 0));
 }
 
+TEST_F(WizardNavigationTest, ResultTextsShowTheConfirmedPreferences) {
+  controls.currencyButton = 0;
+  controls.metricUnits = true;
+  session.procedures.Save_Opt();
+  korvane::testing::FakeLabel units;
+  korvane::testing::FakeLabel incentive;
+  wiz.labels.Attach(80, units);
+  wiz.labels.Attach(78, incentive);
+  newProject(1);
+  addSystem("Fan", 0);
+  ASSERT_TRUE(wiz.Calculate_Single_System(1, 0));
+  EXPECT_EQ(units.text, "Weight Units: Metric");
+  EXPECT_EQ(incentive.text.rfind("€ ", 0), 0u) << incentive.text;
+}
+
 TEST_F(WizardNavigationTest, SystemCalculationPageAndItsGoBack) {
   newProject(1);
   addSystem("Fan", 0);

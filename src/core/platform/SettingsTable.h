@@ -17,6 +17,7 @@ inline constexpr std::string_view kUserSection = "USER";
 inline constexpr std::string_view kCustomReportSection = "CUSTOMREP";
 inline constexpr std::string_view kRecentSection = "FHIS";
 inline constexpr std::string_view kReportSection = "PRG";
+inline constexpr std::string_view kProxySection = "PROXY";
 
 using Flag = SettingValue<bool>;
 using Integer = SettingValue<long long>;
@@ -37,6 +38,8 @@ inline constexpr Flag kFirstRun{kProgramSection, "ORVEXA_32_1", true};
 // Written at every start for other programs; never read here.
 inline constexpr Text kProgramPath{kProgramSection, "PROGRAMPATH", ""};
 inline constexpr Text kProgramVersion{kProgramSection, "PROGRAMVERSION", ""};
+// Where to look for the update information instead of the built-in address.
+inline constexpr Text kUpdateAddress{kProgramSection, "UpdateUrl", ""};
 
 // CARBONFP: the fuel of the carbon footprint and the four CO2 factors.
 inline constexpr Integer kCo2Source{kCarbonSection, "CFP", 0};
@@ -89,5 +92,13 @@ inline constexpr Flag kReportSummaryPage{kReportSection, "PR1", false};
 inline constexpr Flag kReportFull{kReportSection, "PR2", true};
 inline constexpr Flag kReportSystemData{kReportSection, "PR2B", true};
 inline constexpr Flag kReportChartPages{kReportSection, "PR2C", true};
+
+// PROXY: the proxy of the update check. The password stays empty here while
+// the desktop's keyring keeps it.
+inline constexpr Flag kProxyUse{kProxySection, "USE", false};
+inline constexpr Text kProxyAddress{kProxySection, "ADDR", ""};
+inline constexpr Integer kProxyPort{kProxySection, "PORT", 8080};
+inline constexpr Text kProxyUser{kProxySection, "UN", ""};
+inline constexpr Text kProxyPassword{kProxySection, "PW", ""};
 
 }  // namespace korvane::settings

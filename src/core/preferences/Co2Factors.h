@@ -35,5 +35,7 @@ inline constexpr size_t kCo2User = 0;
 inline constexpr size_t kCo2Coal = 1;
 inline constexpr size_t kCo2Gas = 2;
 inline constexpr size_t kCo2Oil = 3;
+// Coal, natural gas, oil, user defined: the order of project files.
+inline constexpr std::array<size_t, 4> kCo2FileOrder = {kCo2Coal, kCo2Gas, kCo2Oil, kCo2User};
 
 }  // namespace korvane::preferences

@@ -268,7 +268,7 @@ bool PreferenceProcedures::Save_Opt() {
   project_.Set_CumulativePayback(controls_.cumulativePayback ? 1 : 0);
   if (!FeatureOff(model::NoUpdateCheck)) values_.autoUpdateCheck = controls_.checkForUpdates;
 
-  for (size_t i : {kCo2Coal, kCo2Gas, kCo2Oil, kCo2User}) {
+  for (size_t i : kCo2FileOrder) {
     if (typed[i]) (project_.*kCo2Factors[i].set)(*typed[i]);
   }
   Store_Factor_Fields();

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/SettingsTable.h"
+#include "platform/SettingValue.h"
 #include "preferences/PreferenceValues.h"
 #include "preferences/PreferencesControls.h"
 
@@ -21,14 +21,6 @@ class TVexEnergyProjectAnalysis;
 }  // namespace korvane::model
 
 namespace korvane::preferences {
-
-// Section names of the settings store, until the project reader takes its
-// keys from the settings table.
-namespace store {
-inline constexpr std::string_view kProgram = settings::kProgramSection;
-inline constexpr std::string_view kCarbon = settings::kCarbonSection;
-inline constexpr std::string_view kEff = settings::kEfficiencySection;
-}  // namespace store
 
 // The user's number format, read once at start-up.
 struct NumberFormat {

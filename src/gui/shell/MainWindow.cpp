@@ -25,6 +25,7 @@
 #include "gui/update/UpdateAgent.h"
 #include "model/FeatureSwitches.h"
 #include "platform/SettingsStore.h"
+#include "platform/SettingsTable.h"
 #include "session/EstimatorSession.h"
 #include "update/UpdateCheck.h"
 
@@ -203,9 +204,9 @@ void MainWindow::First_Shown() {
     if (CloseSplash) CloseSplash();
   });
   SettingsStore& store = session_.store;
-  state_.FirstRun = store.readFlag(update::keys::kProgram, update::keys::kFirstRun, true);
-  store.writeText("PROGRAM", "PROGRAMPATH", state_.ProgramFolder);
-  store.writeText("PROGRAM", "PROGRAMVERSION", shell::kProgramVersion);
+  state_.FirstRun = settings::kFirstRun.read(store);
+  settings::kProgramPath.write(store, state_.ProgramFolder);
+  settings::kProgramVersion.write(store, shell::kProgramVersion);
   lifecycle_.Load_Recent_Projects();
   session_.procedures.Load_OPT2();
   lifecycle_.RefreshRecentProjects();
