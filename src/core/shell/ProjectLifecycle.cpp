@@ -326,7 +326,7 @@ std::optional<fs::path> ProjectLifecycle::Write_Recovery_File() {
     fs::create_directories(state_.DataFolder, error);
     folders.emplace_back(state_.DataFolder);
   }
-  const auto written = WriteRecoveryFile(folders, stem, bytes, std::time(nullptr));
+  auto written = WriteRecoveryFile(folders, stem, bytes, std::time(nullptr));
   if (written && !state_.DataFolder.empty()) AddToRecoveryIndex(state_.DataFolder, *written);
   return written;
 }

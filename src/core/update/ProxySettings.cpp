@@ -48,7 +48,7 @@ ProxyPasswordKeeper::ProxyPasswordKeeper(SettingsStore& store, SecretStore* keyr
                                          std::function<void()> makeStorePrivate)
     : store_(store), keyring_(keyring), makeStorePrivate_(std::move(makeStorePrivate)) {}
 
-void ProxyPasswordKeeper::Load(std::function<void(const std::string&)> done) {
+void ProxyPasswordKeeper::Load(const std::function<void(const std::string&)>& done) {
   const ProxySettings stored = ReadProxySettings(store_);
   // Without a user name there is no password to fetch, and the keyring is
   // not asked (it may want to be unlocked).
@@ -56,7 +56,7 @@ void ProxyPasswordKeeper::Load(std::function<void(const std::string&)> done) {
     done(stored.password);
     return;
   }
-  keyring_->Read_Secret(kProxyPasswordSecret, [done](std::optional<std::string> secret) {
+  keyring_->Read_Secret(kProxyPasswordSecret, [done](const std::optional<std::string>& secret) {
     done(secret.value_or(std::string()));
   });
 }

@@ -61,7 +61,7 @@ class ProxyPasswordKeeper {
   ProxyPasswordKeeper(SettingsStore& store, SecretStore* keyring,
                       std::function<void()> makeStorePrivate);
 
-  void Load(std::function<void(const std::string&)> done);
+  void Load(const std::function<void(const std::string&)>& done);
   void Save(const std::string& password);
 
  private:
