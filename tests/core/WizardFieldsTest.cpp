@@ -26,7 +26,7 @@ using model::testing::ScopedFeatureWord;
 constexpr std::uint32_t kAllSwitches = 0x3FDFFFFF & ~(1U << 18) & ~(1U << 21);
 
 // The captions of the rows of a step and group that this run shows.
-std::vector<std::string> shownCaptions(WizardStep step, std::set<FieldGroup> groups) {
+std::vector<std::string> shownCaptions(WizardStep step, const std::set<FieldGroup>& groups) {
   std::vector<std::string> captions;
   for (const WizardField& f : kWizardFields) {
     if (f.step != step || !groups.count(f.group) || SwitchedOff(f.hiddenBy)) continue;

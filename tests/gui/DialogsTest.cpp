@@ -49,7 +49,7 @@ void typeAndLeave(QLineEdit* field, const QString& text) {
 class PreferencesDialogTest : public SessionFixture {
  protected:
   void SetUp() override { start(); }
-  PreferencesDialog dialog{session, alert, preferences::NumberFormat{}};
+  PreferencesDialog dialog{session.procedures, controls, messages, alert};
 };
 
 TEST_F(PreferencesDialogTest, PowerAndCurrencyWaitForNoActiveProject) {
@@ -175,7 +175,7 @@ TEST(PreferencesPages, NextPageSkipsHiddenPages) {
   MemorySettingsStore store;
   EstimatorSession session(messages, alert, exit, store);
   ASSERT_TRUE(session.Start());
-  PreferencesDialog dialog(session, alert, preferences::NumberFormat{});
+  PreferencesDialog dialog(session.procedures, session.controls, messages, alert);
   dialog.Prepare_Show(PreferencesDialog::kEfficiencyPage, false);
   auto* next = child<QPushButton>(dialog, "NextPage");
   next->click();

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "SessionFixture.h"
+#include "preferences/DisplaySettings.h"
 
 namespace korvane::preferences {
 namespace {
@@ -152,6 +153,42 @@ TEST_F(PreferencesTest, FactorFieldsFollowTheUsersNumberFormat) {
   german.procedures.Save_Opt();
   EXPECT_EQ(german.model.project.Co2Coal(), 0.72);
   EXPECT_EQ(settings.readText("CARBONFP", "CBFPCONV1", ""), "0.720") << "stored in '.' form";
+}
+
+TEST_F(PreferencesTest, DisplaySettingsFollowTheConfirmedPreferences) {
+  start();
+  controls.currencyButton = 0;
+  controls.metricUnits = true;
+  controls.powerKw = true;
+  controls.cumulativePayback = false;
+  controls.automaticPowerUnit = true;
+  controls.fuelDescription = "Biogas";
+  controls.customTitles[1] = "Bypass";
+  session.procedures.Save_Opt();
+  const DisplaySettings d = BuildDisplaySettings(values, project, NumberFormat{});
+  EXPECT_EQ(d.results.currencySymbol, "€");
+  EXPECT_TRUE(d.results.metricUnits);
+  EXPECT_EQ(d.results.weightLabel, "Kg");
+  EXPECT_EQ(d.results.tonsLabel, "Ton(s)");
+  EXPECT_TRUE(d.results.automaticPowerUnit);
+  EXPECT_EQ(d.results.co2UserDescription, "Biogas");
+  EXPECT_EQ(d.results.customTitles[1], "Bypass");
+  EXPECT_EQ(d.powerUnit(), "kW");
+  EXPECT_FALSE(d.cumulativePayback);
+}
+
+TEST_F(PreferencesTest, DisplaySettingsNeverGroupWithTheResultsDecimalPoint) {
+  start();
+  const std::pair<NumberFormat, const char*> cases[] = {
+      {NumberFormat{".", ","}, ","},
+      {NumberFormat{",", "."}, ","},
+      {NumberFormat{",", " "}, " "},
+      {NumberFormat{".", "'"}, "'"},
+  };
+  for (const auto& [format, separator] : cases) {
+    EXPECT_EQ(BuildDisplaySettings(values, project, format).results.thousandsSeparator, separator)
+        << format.thousandsSeparator;
+  }
 }
 
 TEST_F(PreferencesTest, DialogConvertsChecksAndResetsTheFactorFields) {

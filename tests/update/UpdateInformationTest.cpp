@@ -62,7 +62,11 @@ TEST(UpdateDocument, ReadsTheFourMembersAndIgnoresOthers) {
 }
 
 TEST(UpdateDocument, RefusesMalformedOrIncompleteDocuments) {
-  const char* documents[] = {
+  // Notes that end inside a UTF-8 sequence.
+  const std::string cutUtf8 =
+      std::string(R"({"version": "0.02.00", "date": "2027-01-15", "download": "https://a/", )") +
+      R"("notes": ")" + "\xC3" + R"("})";
+  const std::string documents[] = {
       "",
       "<html>Not found</html>",
       R"(["0.02.00"])",
@@ -76,12 +80,11 @@ TEST(UpdateDocument, RefusesMalformedOrIncompleteDocuments) {
       R"({"version": "0.02.00", "version": "9", "date": "2027-01-15", "download": "https://a/"})",
       R"({"version": "0.02.00", "date": "2027-01-15", "download": "https://a.example/", "notes": "\ud800"})",
       R"({"version": "0.02.00", "date": "2027-01-15", "download": "https://a.example/", "notes": "\q"})",
-      "{\"version\": \"0.02.00\", \"date\": \"2027-01-15\", \"download\": \"https://a/\", "
-      "\"notes\": \"\xC3\"}",
+      cutUtf8,
       R"({"version": "0.02.00", "date": "2027-01-15", "download": "https://a/", "n": 01})",
       R"({"version": "0.02.00", "date": "2027-01-15", "download": "https://a/", "n": [1,)",
   };
-  for (const char* document : documents) {
+  for (const std::string& document : documents) {
     const auto parsed = ParseUpdateInformation(document);
     EXPECT_FALSE(parsed.information) << document;
     EXPECT_FALSE(parsed.problem.empty()) << document;

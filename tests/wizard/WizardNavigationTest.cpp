@@ -121,6 +121,21 @@ TEST_F(WizardNavigationTest, CalculationGivesTheSystemTheUtilityStepOfTheProject
   EXPECT_FALSE(wiz.Calculate_Single_System(-1, 0));
 }
 
+TEST_F(WizardNavigationTest, ResultTextsShowTheConfirmedPreferences) {
+  controls.currencyButton = 0;
+  controls.metricUnits = true;
+  session.procedures.Save_Opt();
+  korvane::testing::FakeLabel units;
+  korvane::testing::FakeLabel incentive;
+  wiz.labels.Attach(model::ResultSlot::WeightUnits, units);
+  wiz.labels.Attach(model::ResultSlot::PowerIncentive, incentive);
+  newProject(kMulti);
+  addSystem("Fan", kFan);
+  ASSERT_TRUE(wiz.Calculate_Single_System(1, 0));
+  EXPECT_EQ(units.text, "Weight Units: Metric");
+  EXPECT_EQ(incentive.text.rfind("€ ", 0), 0u) << incentive.text;
+}
+
 TEST_F(WizardNavigationTest, SystemCalculationPageAndItsGoBack) {
   newProject(kMulti);
   addSystem("Fan", kFan);

@@ -4,6 +4,7 @@
 #include "model/ParameterCatalogue.h"
 #include "model/TVexEnergyProjectAnalysis.h"
 #include "platform/SettingsStore.h"
+#include "platform/SettingsTable.h"
 #include "text/NumberText.h"
 
 namespace korvane::model {
@@ -56,8 +57,9 @@ std::string Get_Efficiency_Name(EfficiencyType type, const CustomTitles& titles)
   switch (type) {
     case Custom1:
     case Custom2: {
-      const std::string& title = titles[static_cast<size_t>(ToNumber(type))];
-      return title.empty() ? "Custom " + std::to_string(ToNumber(type) + 1) : title;
+      const auto k = static_cast<size_t>(ToNumber(type));
+      const std::string& title = titles[k];
+      return title.empty() ? std::string(settings::kCustomTitles[k].fallback) : title;
     }
     case InletVane:
       return std::string(kInletVane);
@@ -193,7 +195,8 @@ void EfficiencyCurves::Apply_Efficiency(EfficiencyType type, CurveSource source)
                            catalogue_.Get_Prm_Value(parameter));
         continue;
       case CurveSource::Stored:
-        value = store_.readNumber(kCurveSection, Curve_Value_Name(settings->ValueBaseName, point),
+        value = store_.readNumber(settings::kEfficiencySection,
+                                  Curve_Value_Name(settings->ValueBaseName, point),
                                   settings->DefaultTexts[k]);
         break;
     }
@@ -222,9 +225,11 @@ void EfficiencyCurves::Store_Efficiency(EfficiencyType type, CurveOrigin from) {
       // field keeps the value stored before.
       BoundInput* field = edit(type, point);
       const auto value = field ? Parse_Dialog_Number(field->text()) : std::nullopt;
-      if (value) store_.writeText(kCurveSection, name, catalogue_.Format_Prm(parameter, *value));
+      if (value)
+        store_.writeText(settings::kEfficiencySection, name,
+                         catalogue_.Format_Prm(parameter, *value));
     } else {
-      store_.writeText(kCurveSection, name,
+      store_.writeText(settings::kEfficiencySection, name,
                        catalogue_.Format_Prm(parameter, catalogue_.Get_Prm_Value(parameter)));
     }
   }

@@ -72,8 +72,6 @@ using CurveEditTable = std::array<std::array<BoundInput*, kPointCount>, kEfficie
 // Finds the curve fields of a form by name; nothing when one is missing.
 std::optional<CurveEditTable> Collect_Curve_Edits(InputForm& form);
 
-inline constexpr std::string_view kCurveSection = "EFF";
-
 // Where a curve is taken from.
 enum class CurveSource { Factory = 0, Dialog = 1, Show = 2, Parameters = 3, Stored = 4 };
 // Where Store_Efficiency takes the values it writes.

@@ -7,6 +7,8 @@
 #include "model/ParameterCatalogue.h"
 #include "model/TVexEnergyProjectAnalysis.h"
 #include "platform/SettingsStore.h"
+#include "platform/SettingsTable.h"
+#include "preferences/Co2Factors.h"
 #include "text/NumberText.h"
 
 namespace korvane::preferences {
@@ -14,24 +16,11 @@ namespace korvane::preferences {
 namespace {
 
 using model::FeatureOff;
-using namespace store;
+using settings::Load;
 
 constexpr size_t kTitleLength = 30;
 constexpr size_t kCustomCurrencyLength = 5;
 constexpr size_t kSymbolLength = 10;
-
-// The CO2 factors: value name, parameter, field, in the order user, coal, gas, oil.
-struct FactorValue {
-  std::string_view name;
-  int parameter;
-  std::string_view field;
-};
-constexpr std::array<FactorValue, 4> kFactors = {{
-    {"CBFPCONV", model::kPrmCo2User, "CfpLbs"},
-    {"CBFPCONV1", model::kPrmCo2Coal, "CfpLbs1"},
-    {"CBFPCONV2", model::kPrmCo2Gas, "CfpLbs2"},
-    {"CBFPCONV3", model::kPrmCo2Oil, "CfpLbs3"},
-}};
 
 constexpr double kKgPerLb = 0.454;
 
@@ -64,11 +53,11 @@ void PreferenceProcedures::showFactor(size_t index, double value) {
   ShownFactor& shown = shownFactors_[index];
   shown.text = text::formatLocalFixed(value, 3, format_.decimalSeparator);
   shown.value = value;
-  controls_.field(std::string(kFactors[index].field)).setText(shown.text);
+  controls_.field(std::string(kCo2Factors[index].field)).setText(shown.text);
 }
 
 std::optional<double> PreferenceProcedures::factorValue(size_t index) {
-  const std::string typed = controls_.field(std::string(kFactors[index].field)).text();
+  const std::string typed = controls_.field(std::string(kCo2Factors[index].field)).text();
   if (typed == shownFactors_[index].text) return shownFactors_[index].value;
   return text::parseLocalNumber(typed, format_.decimalSeparator, format_.thousandsSeparator);
 }
@@ -89,13 +78,13 @@ std::vector<float> PreferenceProcedures::curvePoints() const {
 }
 
 void PreferenceProcedures::Show_Factor_Fields() {
-  for (size_t i = 0; i < kFactors.size(); ++i) {
-    showFactor(i, catalogue_.Get_Prm_Value(kFactors[i].parameter));
+  for (size_t i = 0; i < kCo2Factors.size(); ++i) {
+    showFactor(i, catalogue_.Get_Prm_Value(kCo2Factors[i].parameter));
   }
 }
 
 void PreferenceProcedures::Store_Factor_Fields() {
-  for (const FactorValue& f : kFactors) {
+  for (const Co2Factor& f : kCo2Factors) {
     const auto value = text::parseLocalNumber(controls_.field(std::string(f.field)).text(),
                                               format_.decimalSeparator, format_.thousandsSeparator);
     if (value) catalogue_.Set_Prm_Value(f.parameter, *value);
@@ -110,49 +99,47 @@ void PreferenceProcedures::Apply_Currency_Mode(int mode, bool fillField) {
 }
 
 void PreferenceProcedures::readCo2Factors() {
-  auto factor = [&](int i) {
-    const FactorValue& f = kFactors[static_cast<size_t>(i)];
-    return store_.readNumber(kCarbon, f.name, catalogue_.Get_Prm_Default_Text(f.parameter));
-  };
-  project_.Set_Co2User(factor(0));
-  project_.Set_Co2Coal(factor(1));
-  project_.Set_Co2Gas(factor(2));
-  project_.Set_Co2Oil(factor(3));
+  for (const Co2Factor& f : kCo2Factors) {
+    (project_.*f.set)(f.stored->read(store_, catalogue_.Get_Prm_Default_Text(f.parameter)));
+  }
 }
 
 void PreferenceProcedures::readCustomSelected() {
-  for (int i = 0; i < 2; ++i) {
-    const std::string name = "CUSTOM" + std::to_string(i + 1);
-    values_.customSelected[static_cast<size_t>(i)] = store_.readFlag(kEff, name, false);
-    controls_.customSelected[static_cast<size_t>(i)] =
-        values_.customSelected[static_cast<size_t>(i)];
+  for (size_t i = 0; i < settings::kCustomSelected.size(); ++i) {
+    values_.customSelected[i] = settings::kCustomSelected[i].read(store_);
+    controls_.customSelected[i] = values_.customSelected[i];
   }
 }
 
 void PreferenceProcedures::readReportTexts() {
-  controls_.preparedBy = store_.readText(kCustomReport, "PREP", "");
-  controls_.companyInformation = store_.readText(kCustomReport, "CPINFO", "");
+  controls_.preparedBy = settings::kEarlierPreparedBy.read(store_);
+  controls_.companyInformation = settings::kEarlierCompanyInformation.read(store_);
   if (!FeatureOff(model::NoCompanyLogo)) {
-    values_.companyLogoFile = store_.readText(kCustomReport, "LOGOFN", "");
+    values_.companyLogoFile = settings::kCompanyLogoFile.read(store_);
     controls_.companyLogoFile = values_.companyLogoFile;
   }
 }
 
+void PreferenceProcedures::readUserTexts() {
+  controls_.preparedBy = settings::kPreparedBy.read(store_);
+  controls_.companyInformation = settings::kCompanyInformation.read(store_);
+}
+
 void PreferenceProcedures::readCustomCurrency() {
-  const std::string stored = store_.readText(kProgram, "CC", "-");
+  const std::string stored = settings::kCustomCurrency.read(store_);
   values_.customCurrency = text::utf8Prefix(stored, kCustomCurrencyLength);
   controls_.customCurrency = stored;
 }
 
-void PreferenceProcedures::readStartupFlags(bool automaticUnitFallback) {
-  values_.customerBlock = store_.readFlag(kProgram, "L1", true);
-  values_.introductionScreen = store_.readFlag(kProgram, "L2", true);
+void PreferenceProcedures::readStartupFlags(Load load) {
+  values_.customerBlock = settings::kCustomerBlock.read(store_, load);
+  values_.introductionScreen = settings::kIntroductionScreen.read(store_, load);
   if (!FeatureOff(model::NoCumulativePayback)) {
-    project_.Set_CumulativePayback(store_.readFlag(kProgram, "L3", true) ? 1 : 0);
+    project_.Set_CumulativePayback(settings::kCumulativePayback.read(store_, load) ? 1 : 0);
   }
-  values_.automaticPowerUnit = store_.readFlag(kProgram, "L4", automaticUnitFallback);
+  values_.automaticPowerUnit = settings::kAutomaticPowerUnit.read(store_, load);
   if (!FeatureOff(model::NoUpdateCheck)) {
-    values_.autoUpdateCheck = store_.readFlag(kProgram, "L50", false);
+    values_.autoUpdateCheck = settings::kAutoUpdateCheck.read(store_, load);
   }
 }
 
@@ -164,11 +151,11 @@ void PreferenceProcedures::tickStartupFlags() {
   controls_.checkForUpdates = values_.autoUpdateCheck;
 }
 
-void PreferenceProcedures::readUnits(bool fallback) {
-  const bool kw = store_.readFlag(kProgram, "PS", fallback);
+void PreferenceProcedures::readUnits(Load load) {
+  const bool kw = settings::kPowerInKw.read(store_, load);
   controls_.powerKw = kw;
   project_.Set_PowerInKw(kw ? 1 : 0);
-  const bool metric = store_.readFlag(kProgram, "DS", fallback);
+  const bool metric = settings::kMetricUnits.read(store_, load);
   controls_.metricUnits = metric;
   values_.metricUnits = metric;
   values_.weightLabel = metric ? kKg : kLbs;
@@ -181,26 +168,24 @@ void PreferenceProcedures::Load_OPT2() {
     curves_.Apply_Efficiency(type, model::CurveSource::Stored);
   }
   readCustomSelected();
-  for (int i = 0; i < 2; ++i) {
-    const std::string number = std::to_string(i + 1);
-    const std::string title = text::utf8Prefix(
-        store_.readText(kEff, "CUSTOM" + number + "TITLE", "Custom " + number), kTitleLength);
-    values_.customTitles[static_cast<size_t>(i)] = title;
-    controls_.customTitles[static_cast<size_t>(i)] = title;
+  for (size_t i = 0; i < settings::kCustomTitles.size(); ++i) {
+    const std::string title =
+        text::utf8Prefix(settings::kCustomTitles[i].read(store_), kTitleLength);
+    values_.customTitles[i] = title;
+    controls_.customTitles[i] = title;
   }
   readReportTexts();
 
-  readStartupFlags(false);
+  readStartupFlags(Load::Startup);
   tickStartupFlags();
-  controls_.preparedBy = store_.readText(kUser, "PREP", "");
-  controls_.companyInformation = store_.readText(kUser, "CPINFO", "");
+  readUserTexts();
   readCo2Factors();
-  readUnits(false);
+  readUnits(Load::Startup);
 
   controls_.currencyButton = -1;
-  const long long mode = store_.readInteger(kProgram, "CS", 1);
+  const long long mode = settings::kCurrencyMode.read(store_);
   if (mode < 0 || mode > 3) {
-    store_.writeInteger(kProgram, "CS", 1);
+    settings::kCurrencyMode.write(store_, settings::kCurrencyMode.fallback);
     controls_.currencyButton = 1;
     values_.currencySymbol = kDollar;
   } else {
@@ -208,10 +193,10 @@ void PreferenceProcedures::Load_OPT2() {
   }
 
   controls_.fuelButton = -1;
-  project_.Set_Co2Source(static_cast<int>(store_.readInteger(kCarbon, "CFP", 0)));
+  project_.Set_Co2Source(static_cast<int>(settings::kCo2Source.read(store_)));
   const int source = project_.Co2Source();
   controls_.fuelButton = source >= 1 && source <= 3 ? source : 0;
-  values_.co2Description = store_.readText(kCarbon, "CFPDES", "");
+  values_.co2Description = settings::kCo2Description.read(store_);
   controls_.fuelDescription = values_.co2Description;
 
   for (model::EfficiencyType type : model::kCurveTreatmentOrder) {
@@ -232,111 +217,54 @@ void PreferenceProcedures::Load_OPT() {
   readCustomSelected();
   readReportTexts();
   // The check boxes are ticked when the dialog is shown.
-  readStartupFlags(true);
-  controls_.preparedBy = store_.readText(kUser, "PREP", "");
-  controls_.companyInformation = store_.readText(kUser, "CPINFO", "");
+  readStartupFlags(Load::Reload);
+  readUserTexts();
   readCo2Factors();
-  readUnits(true);
+  readUnits(Load::Reload);
 
   controls_.currencyButton = 1;
   values_.currencySymbol = kDollar;
-  const long long mode = store_.readInteger(kProgram, "CS", 0);
+  const long long mode = settings::kCurrencyMode.read(store_, Load::Reload);
   if (mode < 0 || mode > 3) {
-    store_.writeInteger(kProgram, "CS", 0);
+    settings::kCurrencyMode.write(store_, settings::kCurrencyMode.reloadFallback);
     values_.currencyMode = 0;
   } else {
     Apply_Currency_Mode(static_cast<int>(mode));
   }
 }
 
+PreferenceProcedures::ResultInputs PreferenceProcedures::resultInputs() const {
+  ResultInputs inputs;
+  inputs.symbol = values_.currencySymbol;
+  inputs.powerInKw = project_.PowerInKw() != 0;
+  inputs.metricUnits = values_.metricUnits;
+  inputs.co2Source = project_.Co2Source();
+  for (size_t i = 0; i < kCo2Factors.size(); ++i) {
+    inputs.co2Factors[i] = (project_.*kCo2Factors[i].get)();
+  }
+  inputs.curves = curvePoints();
+  inputs.customTitles = values_.customTitles;
+  return inputs;
+}
+
 bool PreferenceProcedures::Save_Opt() {
-  const std::string symbolBefore = values_.currencySymbol;
-  const bool kwBefore = project_.PowerInKw() != 0;
-  const bool metricBefore = values_.metricUnits;
-  const int sourceBefore = project_.Co2Source();
-  const std::array<double, 4> factorsBefore = {project_.Co2User(), project_.Co2Coal(),
-                                               project_.Co2Gas(), project_.Co2Oil()};
-  const std::string storedCurrency = store_.readText(kProgram, "CC", "");
-  const std::string storedDescription = store_.readText(kCarbon, "CFPDES", "");
-  const std::vector<float> curvesBefore = curvePoints();
-  const std::array<std::string, 2> titlesBefore = values_.customTitles;
+  const ResultInputs before = resultInputs();
+  const std::string storedCurrency = settings::kCustomCurrency.stored(store_).value_or("");
+  const std::string storedDescription = settings::kCo2Description.stored(store_).value_or("");
 
-  for (model::EfficiencyType type : model::kCurveTypes)
+  for (model::EfficiencyType type : model::kCurveTypes) {
     curves_.Store_Efficiency(type, model::CurveOrigin::DialogTexts);
-  for (model::EfficiencyType type : model::kCurveTypes)
+  }
+  for (model::EfficiencyType type : model::kCurveTypes) {
     curves_.Apply_Efficiency(type, model::CurveSource::Dialog);
-
-  for (int i = 0; i < 2; ++i) {
-    const auto k = static_cast<size_t>(i);
-    values_.customTitles[k] = text::utf8Prefix(controls_.customTitles[k], kTitleLength);
-    store_.writeText(kEff, "CUSTOM" + std::to_string(i + 1) + "TITLE", values_.customTitles[k]);
   }
+  storeCustomControls();
+  storeReportTexts();
+  storeStartupFlags();
+  storeUnits();
+  storeCurrency();
   if (ListsRenamed) ListsRenamed();
-  for (int i = 0; i < 2; ++i) {
-    const auto k = static_cast<size_t>(i);
-    store_.writeFlag(kEff, "CUSTOM" + std::to_string(i + 1), controls_.customSelected[k]);
-    values_.customSelected[k] = controls_.customSelected[k];
-  }
-  if (!FeatureOff(model::NoCompanyLogo)) {
-    store_.writeText(kCustomReport, "LOGOFN", controls_.companyLogoFile);
-    values_.companyLogoFile = controls_.companyLogoFile;
-  }
-  store_.writeText(kUser, "PREP", controls_.preparedBy);
-  store_.writeText(kUser, "CPINFO", controls_.companyInformation);
-  values_.preparedBy = controls_.preparedBy;
-  values_.companyInformation = controls_.companyInformation;
-
-  store_.writeFlag(kProgram, "L1", controls_.customerBlock);
-  store_.writeFlag(kProgram, "L2", controls_.introductionScreen);
-  if (!FeatureOff(model::NoCumulativePayback)) {
-    store_.writeFlag(kProgram, "L3", controls_.cumulativePayback);
-  }
-  store_.writeFlag(kProgram, "L4", controls_.automaticPowerUnit);
-  if (!FeatureOff(model::NoUpdateCheck))
-    store_.writeFlag(kProgram, "L50", controls_.checkForUpdates);
-
-  store_.writeFlag(kProgram, "PS", controls_.powerKw);
-  project_.Set_PowerInKw(controls_.powerKw ? 1 : 0);
-  store_.writeFlag(kProgram, "DS", controls_.metricUnits);
-  values_.metricUnits = controls_.metricUnits;
-  values_.weightLabel = controls_.metricUnits ? kKg : kLbs;
-
-  switch (controls_.currencyButton) {
-    case 0:
-    case 1:
-    case 2:
-      store_.writeInteger(kProgram, "CS", controls_.currencyButton);
-      values_.currencyMode = controls_.currencyButton;
-      values_.currencySymbol = CurrencySymbol(controls_.currencyButton, values_.customCurrency);
-      break;
-    case 3:
-      store_.writeInteger(kProgram, "CS", 3);
-      values_.currencyMode = 3;
-      values_.currencySymbol = text::utf8Prefix(controls_.customCurrency, kSymbolLength);
-      values_.customCurrency = text::utf8Prefix(controls_.customCurrency, kCustomCurrencyLength);
-      break;
-    default:
-      store_.writeInteger(kProgram, "CS", 0);
-      values_.currencyMode = 0;
-      values_.currencySymbol = kEuro;
-      break;
-  }
-  store_.writeText(kProgram, "CC", controls_.customCurrency);
-  if (ListsRenamed) ListsRenamed();
-
-  const int fuel =
-      controls_.fuelButton >= 1 && controls_.fuelButton <= 3 ? controls_.fuelButton : 0;
-  project_.Set_Co2Source(fuel);
-  store_.writeInteger(kCarbon, "CFP", fuel);
-  store_.writeText(kCarbon, "CFPDES", controls_.fuelDescription);
-  values_.co2Description = controls_.fuelDescription;
-  std::array<std::optional<double>, 4> typed;
-  for (size_t i = 0; i < kFactors.size(); ++i) {
-    const std::string shown = controls_.field(std::string(kFactors[i].field)).text();
-    typed[i] = text::parseLocalNumber(shown, format_.decimalSeparator, format_.thousandsSeparator);
-    // Stored in "." form so that the next load reads it in any locale.
-    store_.writeText(kCarbon, kFactors[i].name, typed[i] ? text::formatFixed(*typed[i], 3) : shown);
-  }
+  const std::array<std::optional<double>, 4> typed = storeCarbonFootprint();
 
   values_.customerBlock = controls_.customerBlock;
   values_.introductionScreen = controls_.introductionScreen;
@@ -344,36 +272,108 @@ bool PreferenceProcedures::Save_Opt() {
   project_.Set_CumulativePayback(controls_.cumulativePayback ? 1 : 0);
   if (!FeatureOff(model::NoUpdateCheck)) values_.autoUpdateCheck = controls_.checkForUpdates;
 
-  if (typed[1]) project_.Set_Co2Coal(*typed[1]);
-  if (typed[2]) project_.Set_Co2Gas(*typed[2]);
-  if (typed[3]) project_.Set_Co2Oil(*typed[3]);
-  if (typed[0]) project_.Set_Co2User(*typed[0]);
-
+  for (size_t i : kCo2FileOrder) {
+    if (typed[i]) (project_.*kCo2Factors[i].set)(*typed[i]);
+  }
   Store_Factor_Fields();
 
-  const std::array<double, 4> factorsAfter = {project_.Co2User(), project_.Co2Coal(),
-                                              project_.Co2Gas(), project_.Co2Oil()};
-  return curvePoints() != curvesBefore || values_.customTitles != titlesBefore ||
-         values_.currencySymbol != symbolBefore || (project_.PowerInKw() != 0) != kwBefore ||
-         values_.metricUnits != metricBefore || project_.Co2Source() != sourceBefore ||
-         factorsAfter != factorsBefore || controls_.customCurrency != storedCurrency ||
+  return resultInputs() != before || controls_.customCurrency != storedCurrency ||
          controls_.fuelDescription != storedDescription;
 }
 
+void PreferenceProcedures::storeCustomControls() {
+  for (size_t i = 0; i < settings::kCustomTitles.size(); ++i) {
+    values_.customTitles[i] = text::utf8Prefix(controls_.customTitles[i], kTitleLength);
+    settings::kCustomTitles[i].write(store_, values_.customTitles[i]);
+  }
+  if (ListsRenamed) ListsRenamed();
+  for (size_t i = 0; i < settings::kCustomSelected.size(); ++i) {
+    settings::kCustomSelected[i].write(store_, controls_.customSelected[i]);
+    values_.customSelected[i] = controls_.customSelected[i];
+  }
+}
+
+void PreferenceProcedures::storeReportTexts() {
+  if (!FeatureOff(model::NoCompanyLogo)) {
+    settings::kCompanyLogoFile.write(store_, controls_.companyLogoFile);
+    values_.companyLogoFile = controls_.companyLogoFile;
+  }
+  settings::kPreparedBy.write(store_, controls_.preparedBy);
+  settings::kCompanyInformation.write(store_, controls_.companyInformation);
+  values_.preparedBy = controls_.preparedBy;
+  values_.companyInformation = controls_.companyInformation;
+}
+
+void PreferenceProcedures::storeStartupFlags() {
+  settings::kCustomerBlock.write(store_, controls_.customerBlock);
+  settings::kIntroductionScreen.write(store_, controls_.introductionScreen);
+  if (!FeatureOff(model::NoCumulativePayback)) {
+    settings::kCumulativePayback.write(store_, controls_.cumulativePayback);
+  }
+  settings::kAutomaticPowerUnit.write(store_, controls_.automaticPowerUnit);
+  if (!FeatureOff(model::NoUpdateCheck)) {
+    settings::kAutoUpdateCheck.write(store_, controls_.checkForUpdates);
+  }
+}
+
+void PreferenceProcedures::storeUnits() {
+  settings::kPowerInKw.write(store_, controls_.powerKw);
+  project_.Set_PowerInKw(controls_.powerKw ? 1 : 0);
+  settings::kMetricUnits.write(store_, controls_.metricUnits);
+  values_.metricUnits = controls_.metricUnits;
+  values_.weightLabel = controls_.metricUnits ? kKg : kLbs;
+}
+
+void PreferenceProcedures::storeCurrency() {
+  switch (controls_.currencyButton) {
+    case 0:
+    case 1:
+    case 2:
+      values_.currencyMode = controls_.currencyButton;
+      values_.currencySymbol = CurrencySymbol(controls_.currencyButton, values_.customCurrency);
+      break;
+    case 3:
+      values_.currencyMode = 3;
+      values_.currencySymbol = text::utf8Prefix(controls_.customCurrency, kSymbolLength);
+      values_.customCurrency = text::utf8Prefix(controls_.customCurrency, kCustomCurrencyLength);
+      break;
+    default:
+      values_.currencyMode = 0;
+      values_.currencySymbol = kEuro;
+      break;
+  }
+  settings::kCurrencyMode.write(store_, values_.currencyMode);
+  settings::kCustomCurrency.write(store_, controls_.customCurrency);
+}
+
+std::array<std::optional<double>, 4> PreferenceProcedures::storeCarbonFootprint() {
+  const int fuel =
+      controls_.fuelButton >= 1 && controls_.fuelButton <= 3 ? controls_.fuelButton : 0;
+  project_.Set_Co2Source(fuel);
+  settings::kCo2Source.write(store_, fuel);
+  settings::kCo2Description.write(store_, controls_.fuelDescription);
+  values_.co2Description = controls_.fuelDescription;
+  std::array<std::optional<double>, 4> typed;
+  for (size_t i = 0; i < kCo2Factors.size(); ++i) {
+    const std::string shown = controls_.field(std::string(kCo2Factors[i].field)).text();
+    typed[i] = text::parseLocalNumber(shown, format_.decimalSeparator, format_.thousandsSeparator);
+    // Stored in "." form so that the next load reads it in any locale.
+    kCo2Factors[i].stored->write(store_, typed[i] ? text::formatFixed(*typed[i], 3) : shown);
+  }
+  return typed;
+}
+
 void PreferenceProcedures::Show_Project_Factors() {
-  const double factors[4] = {project_.Co2User(), project_.Co2Coal(), project_.Co2Gas(),
-                             project_.Co2Oil()};
-  for (size_t i = 0; i < kFactors.size(); ++i) showFactor(i, factors[i]);
+  for (size_t i = 0; i < kCo2Factors.size(); ++i) showFactor(i, (project_.*kCo2Factors[i].get)());
 }
 
 void PreferenceProcedures::Show_Dialog() {
   readReportTexts();
-  readStartupFlags(true);
+  readStartupFlags(Load::Reload);
   tickStartupFlags();
   Show_Project_Factors();
   if (!FeatureOff(model::NoCompanyLogo)) controls_.companyLogoFile = values_.companyLogoFile;
-  controls_.preparedBy = store_.readText(kUser, "PREP", "");
-  controls_.companyInformation = store_.readText(kUser, "CPINFO", "");
+  readUserTexts();
   controls_.co2FieldsMetric = values_.metricUnits;
   for (model::EfficiencyType type : model::kCurveTreatmentOrder) {
     curves_.Apply_Efficiency(type, model::CurveSource::Show);
@@ -394,8 +394,8 @@ bool PreferenceProcedures::Check_Factor_Field(const std::string& name, bool& cla
   TextField& field = controls_.field(name);
   if (field.text().empty()) return false;
   size_t index = 0;
-  while (index < kFactors.size() && kFactors[index].field != name) ++index;
-  if (index == kFactors.size()) return false;
+  while (index < kCo2Factors.size() && kCo2Factors[index].field != name) ++index;
+  if (index == kCo2Factors.size()) return false;
   double value = factorValue(index).value_or(0);
   const int parameter = field.tag();
   const double low = catalogue_.Get_Prm_Minimum(parameter);
@@ -414,7 +414,7 @@ bool PreferenceProcedures::Check_Factor_Field(const std::string& name, bool& cla
 void PreferenceProcedures::Convert_Factor_Fields(bool metric) {
   if (controls_.co2FieldsMetric == metric) return;
   controls_.co2FieldsMetric = metric;
-  for (size_t i = 0; i < kFactors.size(); ++i) {
+  for (size_t i = 0; i < kCo2Factors.size(); ++i) {
     const double value = factorValue(i).value_or(0);
     showFactor(i, metric ? value * kKgPerLb : value / kKgPerLb);
   }
@@ -442,15 +442,17 @@ void PreferenceProcedures::Reset_Custom_Efficiency() {
   for (auto type : {model::EfficiencyType::Custom1, model::EfficiencyType::Custom2}) {
     curves_.Show_Factory_Efficiency(type);
   }
-  controls_.customSelected = {false, false};
-  controls_.customTitles = {"Custom 1", "Custom 2"};
+  for (size_t i = 0; i < settings::kCustomTitles.size(); ++i) {
+    controls_.customSelected[i] = settings::kCustomSelected[i].fallback;
+    controls_.customTitles[i] = settings::kCustomTitles[i].fallback;
+  }
 }
 
 void PreferenceProcedures::Reset_Carbon_Footprint() {
   // The factory factors are pounds per kWh; shown in the unit the fields show.
   const double scale = controls_.co2FieldsMetric ? kKgPerLb : 1.0;
-  for (size_t i = 0; i < kFactors.size(); ++i) {
-    const int parameter = kFactors[i].parameter;
+  for (size_t i = 0; i < kCo2Factors.size(); ++i) {
+    const int parameter = kCo2Factors[i].parameter;
     const double factory = text::parseNumber(catalogue_.Get_Prm_Default_Text(parameter))
                                .value_or(catalogue_.Entry(parameter)->Default);
     showFactor(i, factory * scale);

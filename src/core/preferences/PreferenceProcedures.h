@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Kinds.h"
+#include "platform/SettingValue.h"
 #include "preferences/PreferenceValues.h"
 #include "preferences/PreferencesControls.h"
 
@@ -21,15 +22,6 @@ class TVexEnergyProjectAnalysis;
 }  // namespace korvane::model
 
 namespace korvane::preferences {
-
-// Section and value names of the settings store.
-namespace store {
-inline constexpr std::string_view kProgram = "PROGRAM";
-inline constexpr std::string_view kCarbon = "CARBONFP";
-inline constexpr std::string_view kEff = "EFF";
-inline constexpr std::string_view kUser = "USER";
-inline constexpr std::string_view kCustomReport = "CUSTOMREP";
-}  // namespace store
 
 // The user's number format, read once at start-up.
 struct NumberFormat {
@@ -68,6 +60,9 @@ class PreferenceProcedures {
   void Show_Project_Factors();
   void Store_Factor_Fields();
 
+  // The user's number format, as the dialog's fields show numbers.
+  const NumberFormat& numberFormat() const { return format_; }
+
   // Sets the currency mode with its symbol and button; with fillField the
   // user-defined currency also goes into its field (as opening a file does).
   void Apply_Currency_Mode(int mode, bool fillField = false);
@@ -96,13 +91,37 @@ class PreferenceProcedures {
  private:
   void readCo2Factors();
   void readCustomSelected();
+  // CUSTOMREP: the earlier place of the report texts, and the logo.
   void readReportTexts();
+  // USER: the report texts, read after the earlier place.
+  void readUserTexts();
   void readCustomCurrency();
-  // PROGRAM\L1..L4 and L50 into memory (L4 falls back differently by caller).
-  void readStartupFlags(bool automaticUnitFallback);
+  void readStartupFlags(settings::Load load);
   void tickStartupFlags();
-  // PROGRAM\PS, DS and CC, with the caller's fallback for the first two.
-  void readUnits(bool fallback);
+  // PROGRAM\PS, DS and CC.
+  void readUnits(settings::Load load);
+
+  void storeCustomControls();
+  void storeReportTexts();
+  void storeStartupFlags();
+  void storeUnits();
+  void storeCurrency();
+  // The fuel and the four factor fields; what each field reads as.
+  std::array<std::optional<double>, 4> storeCarbonFootprint();
+
+  // What the results depend on, to tell whether a save changed it.
+  struct ResultInputs {
+    std::string symbol;
+    bool powerInKw = false;
+    bool metricUnits = false;
+    int co2Source = 0;
+    std::array<double, 4> co2Factors{};
+    std::vector<float> curves;
+    std::array<std::string, 2> customTitles;
+    bool operator==(const ResultInputs&) const = default;
+  };
+  ResultInputs resultInputs() const;
+
   // A CO2 factor field's text and the unrounded value it was shown for.
   void showFactor(size_t index, double value);
   // The unrounded value while the field shows what was written there, else

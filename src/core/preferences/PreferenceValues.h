@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/SettingsTable.h"
+
 namespace korvane::preferences {
 
 inline constexpr std::string_view kEuro = "€";
@@ -24,7 +26,8 @@ struct PreferenceValues {
   std::string weightLabel = std::string(kLbs);
   std::string tonsLabel = std::string(kTons);
   std::string co2Description;  // the user-defined fuel
-  std::array<std::string, 2> customTitles = {"Custom 1", "Custom 2"};
+  std::array<std::string, 2> customTitles = {std::string(settings::kCustomTitles[0].fallback),
+                                             std::string(settings::kCustomTitles[1].fallback)};
   std::array<bool, 2> customSelected{};
   bool customerBlock = true;
   bool introductionScreen = true;

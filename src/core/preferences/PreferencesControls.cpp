@@ -1,7 +1,6 @@
 #include "preferences/PreferencesControls.h"
 
-#include <vector>
-
+#include "preferences/Co2Factors.h"
 #include "preferences/PreferenceValues.h"
 
 namespace korvane::preferences {
@@ -20,11 +19,14 @@ std::string CurrencySymbol(int mode, const std::string& customCurrency) {
 }
 
 PreferencesControls::PreferencesControls() {
-  std::vector<std::string> names = {"CfpLbs", "CfpLbs1", "CfpLbs2", "CfpLbs3"};
-  for (const char* base : {"DE", "IvE", "VaE", "C1E", "C2E", "VfdE"}) {
-    for (int flow = 100; flow >= 10; flow -= 10) names.push_back(base + std::to_string(flow));
+  for (const Co2Factor& factor : kCo2Factors) {
+    fields[std::string(factor.field)] = std::make_unique<TextField>();
   }
-  for (const std::string& name : names) fields[name] = std::make_unique<TextField>();
+  for (const char* base : {"DE", "IvE", "VaE", "C1E", "C2E", "VfdE"}) {
+    for (int flow = 100; flow >= 10; flow -= 10) {
+      fields[base + std::to_string(flow)] = std::make_unique<TextField>();
+    }
+  }
 }
 
 ComponentLookup PreferencesControls::findComponent(std::string_view name) {

@@ -4,6 +4,8 @@
 
 #include "model/FeatureSwitches.h"
 #include "platform/SettingsStore.h"
+#include "platform/SettingsTable.h"
+#include "preferences/Co2Factors.h"
 #include "text/NumberText.h"
 
 namespace korvane {
@@ -101,7 +103,6 @@ void EstimatorSession::Apply_Staged_Project(const projectfile::StagedProject& st
 
 void EstimatorSession::applyPreferences(const projectfile::StagedProject& staged) {
   auto& project = model.project;
-  namespace st = preferences::store;
 
   if (staged.co2Mode) {
     project.Set_Co2Source(*staged.co2Mode);
@@ -125,37 +126,27 @@ void EstimatorSession::applyPreferences(const projectfile::StagedProject& staged
   controls.powerKw = project.PowerInKw() != 0;
   controls.metricUnits = values.metricUnits;
 
-  store.writeFlag(st::kProgram, "PS", project.PowerInKw() != 0);
-  store.writeFlag(st::kProgram, "DS", values.metricUnits);
-  store.writeInteger(st::kProgram, "CS", values.currencyMode);
-  store.writeText(st::kProgram, "CC", values.customCurrency);
-  if (staged.co2Mode) store.writeInteger(st::kCarbon, "CFP", *staged.co2Mode);
-  if (staged.co2Title) store.writeText(st::kCarbon, "CFPDES", *staged.co2Title);
+  settings::kPowerInKw.write(store, project.PowerInKw() != 0);
+  settings::kMetricUnits.write(store, values.metricUnits);
+  settings::kCurrencyMode.write(store, values.currencyMode);
+  settings::kCustomCurrency.write(store, values.customCurrency);
+  if (staged.co2Mode) settings::kCo2Source.write(store, *staged.co2Mode);
+  if (staged.co2Title) settings::kCo2Description.write(store, *staged.co2Title);
 
-  struct FactorTarget {
-    std::string_view name;
-    void (model::TVexEnergyProjectAnalysis::*set)(double);
-    int parameter;
-  };
-  const FactorTarget factors[4] = {
-      {"CBFPCONV1", &model::TVexEnergyProjectAnalysis::Set_Co2Coal, model::kPrmCo2Coal},
-      {"CBFPCONV2", &model::TVexEnergyProjectAnalysis::Set_Co2Gas, model::kPrmCo2Gas},
-      {"CBFPCONV3", &model::TVexEnergyProjectAnalysis::Set_Co2Oil, model::kPrmCo2Oil},
-      {"CBFPCONV", &model::TVexEnergyProjectAnalysis::Set_Co2User, model::kPrmCo2User},
-  };
-  for (size_t i = 0; i < 4; ++i) {
+  for (size_t i = 0; i < staged.co2Factors.size(); ++i) {
     if (!staged.co2Factors[i]) continue;
-    (project.*factors[i].set)(*staged.co2Factors[i]);
+    const preferences::Co2Factor& factor = preferences::kCo2Factors[preferences::kCo2FileOrder[i]];
+    (project.*factor.set)(*staged.co2Factors[i]);
     // The catalogue too: the factor fields and the next save show this value.
-    catalogue.Set_Prm_Value(factors[i].parameter, *staged.co2Factors[i]);
-    store.writeText(st::kCarbon, factors[i].name, text::formatFixed(*staged.co2Factors[i], 3));
+    catalogue.Set_Prm_Value(factor.parameter, *staged.co2Factors[i]);
+    factor.stored->write(store, text::formatFixed(*staged.co2Factors[i], 3));
   }
   procedures.Show_Factor_Fields();
-  for (size_t i = 0; i < 2; ++i) {
+  for (size_t i = 0; i < staged.customSelected.size(); ++i) {
     if (!staged.customSelected[i]) continue;
     values.customSelected[i] = *staged.customSelected[i];
     controls.customSelected[i] = *staged.customSelected[i];
-    store.writeFlag(st::kEff, "CUSTOM" + std::to_string(i + 1), *staged.customSelected[i]);
+    settings::kCustomSelected[i].write(store, *staged.customSelected[i]);
   }
 
   // The curves the file carries: into the catalogue and the store, and (so

@@ -8,6 +8,7 @@
 #include "model/FeatureSwitches.h"
 #include "platform/MessageSink.h"
 #include "platform/SettingsStore.h"
+#include "platform/SettingsTable.h"
 #include "projectfile/ProjectFileReader.h"
 #include "projectfile/ProjectFileWriter.h"
 #include "session/EstimatorSession.h"
@@ -42,7 +43,6 @@ constexpr std::string_view kOpenFilter = "Energy Files (*.ESEProj)";
 constexpr std::string_view kSaveTitle = "Save KORVANE Energy File File";
 constexpr std::string_view kSaveFilter = "KORVANE Energy File Files (*.ESEProj)";
 constexpr std::string_view kProposedName = "KORVANE Energy Project";
-constexpr std::string_view kRecentSection = "FHIS";
 constexpr size_t kStatusNameLength = 32;
 
 }  // namespace
@@ -236,9 +236,8 @@ void ProjectLifecycle::Active_Project() {
 }
 
 void ProjectLifecycle::Load_Recent_Projects() {
-  for (int i = 0; i < 4; ++i) {
-    state_.RecentProjects[static_cast<size_t>(i)] =
-        session_.store.readText(kRecentSection, "H" + std::to_string(i + 1), "");
+  for (size_t i = 0; i < settings::kRecentProjects.size(); ++i) {
+    state_.RecentProjects[i] = settings::kRecentProjects[i].read(session_.store);
   }
 }
 
@@ -248,9 +247,8 @@ void ProjectLifecycle::AddRecentProject(const std::string& path) {
   r[2] = r[1];
   r[1] = r[0];
   r[0] = path;
-  for (int i = 0; i < 4; ++i) {
-    session_.store.writeText(kRecentSection, "H" + std::to_string(i + 1),
-                             r[static_cast<size_t>(i)]);
+  for (size_t i = 0; i < settings::kRecentProjects.size(); ++i) {
+    settings::kRecentProjects[i].write(session_.store, r[i]);
   }
   RefreshRecentProjects();
 }
@@ -326,7 +324,7 @@ std::optional<fs::path> ProjectLifecycle::Write_Recovery_File() {
     fs::create_directories(state_.DataFolder, error);
     folders.emplace_back(state_.DataFolder);
   }
-  const auto written = WriteRecoveryFile(folders, stem, bytes, std::time(nullptr));
+  auto written = WriteRecoveryFile(folders, stem, bytes, std::time(nullptr));
   if (written && !state_.DataFolder.empty()) AddToRecoveryIndex(state_.DataFolder, *written);
   return written;
 }

@@ -20,22 +20,23 @@ int PortFromText(std::string_view text) {
 }
 
 ProxySettings ReadProxySettings(SettingsStore& store) {
-  using namespace keys;
-  ProxySettings settings;
-  settings.use = store.readFlag(kProxy, kProxyUse, false);
-  settings.address = store.readText(kProxy, kProxyAddress, "").substr(0, kProxyTextLength);
-  settings.port = PortFromText(store.readText(kProxy, kProxyPort, ""));
-  settings.userName = store.readText(kProxy, kProxyUser, "").substr(0, kProxyTextLength);
-  settings.password = store.readText(kProxy, kProxyPassword, "").substr(0, kProxyTextLength);
-  return settings;
+  using namespace settings;
+  ProxySettings proxy;
+  proxy.use = kProxyUse.read(store);
+  proxy.address = kProxyAddress.read(store).substr(0, kProxyTextLength);
+  // Read as the port field reads what is typed there.
+  proxy.port = PortFromText(kProxyPort.stored(store).value_or(""));
+  proxy.userName = kProxyUser.read(store).substr(0, kProxyTextLength);
+  proxy.password = kProxyPassword.read(store).substr(0, kProxyTextLength);
+  return proxy;
 }
 
-void WriteProxySettings(SettingsStore& store, const ProxySettings& settings) {
-  using namespace keys;
-  store.writeFlag(kProxy, kProxyUse, settings.use);
-  store.writeText(kProxy, kProxyAddress, settings.address);
-  store.writeInteger(kProxy, kProxyPort, settings.port);
-  store.writeText(kProxy, kProxyUser, settings.userName);
+void WriteProxySettings(SettingsStore& store, const ProxySettings& proxy) {
+  using namespace settings;
+  kProxyUse.write(store, proxy.use);
+  kProxyAddress.write(store, proxy.address);
+  kProxyPort.write(store, proxy.port);
+  kProxyUser.write(store, proxy.userName);
 }
 
 ProxySettings ConnectionProxy(const ProxySettings& settings) {
@@ -47,7 +48,7 @@ ProxyPasswordKeeper::ProxyPasswordKeeper(SettingsStore& store, SecretStore* keyr
                                          std::function<void()> makeStorePrivate)
     : store_(store), keyring_(keyring), makeStorePrivate_(std::move(makeStorePrivate)) {}
 
-void ProxyPasswordKeeper::Load(std::function<void(const std::string&)> done) {
+void ProxyPasswordKeeper::Load(const std::function<void(const std::string&)>& done) {
   const ProxySettings stored = ReadProxySettings(store_);
   // Without a user name there is no password to fetch, and the keyring is
   // not asked (it may want to be unlocked).
@@ -55,7 +56,7 @@ void ProxyPasswordKeeper::Load(std::function<void(const std::string&)> done) {
     done(stored.password);
     return;
   }
-  keyring_->Read_Secret(kProxyPasswordSecret, [done](std::optional<std::string> secret) {
+  keyring_->Read_Secret(kProxyPasswordSecret, [done](const std::optional<std::string>& secret) {
     done(secret.value_or(std::string()));
   });
 }
@@ -73,7 +74,7 @@ void ProxyPasswordKeeper::Save(const std::string& password) {
 
 void ProxyPasswordKeeper::writeToFile(const std::string& password) {
   if (!password.empty() && makeStorePrivate_) makeStorePrivate_();
-  store_.writeText(keys::kProxy, keys::kProxyPassword, password);
+  settings::kProxyPassword.write(store_, password);
 }
 
 }  // namespace korvane::update

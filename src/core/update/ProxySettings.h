@@ -5,22 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "platform/SettingsTable.h"
+
 namespace korvane {
 class SettingsStore;
 }
 
 namespace korvane::update {
 
-namespace keys {
-inline constexpr std::string_view kProxy = "PROXY";
-inline constexpr std::string_view kProxyUse = "USE";
-inline constexpr std::string_view kProxyAddress = "ADDR";
-inline constexpr std::string_view kProxyPort = "PORT";
-inline constexpr std::string_view kProxyUser = "UN";
-inline constexpr std::string_view kProxyPassword = "PW";
-}  // namespace keys
-
-inline constexpr int kDefaultProxyPort = 8080;
+inline constexpr int kDefaultProxyPort = static_cast<int>(settings::kProxyPort.fallback);
 inline constexpr int kMaxProxyPort = 65535;
 inline constexpr int kProxyTextLength = 60;
 inline constexpr int kProxyPortLength = 5;
@@ -68,7 +61,7 @@ class ProxyPasswordKeeper {
   ProxyPasswordKeeper(SettingsStore& store, SecretStore* keyring,
                       std::function<void()> makeStorePrivate);
 
-  void Load(std::function<void(const std::string&)> done);
+  void Load(const std::function<void(const std::string&)>& done);
   void Save(const std::string& password);
 
  private:

@@ -3,6 +3,7 @@
 #include "model/FeatureSwitches.h"
 #include "platform/MessageSink.h"
 #include "platform/SettingsStore.h"
+#include "platform/SettingsTable.h"
 #include "shell/RunState.h"
 
 namespace korvane::update {
@@ -142,9 +143,9 @@ void UpdateCheck::Timer_Fired(Timer timer) {
       ui_.Stop_Timer(Timer::Notice);
       // Shown once: the mark goes before the notice, so it never comes again.
       autoUpdateCheck_ = false;
-      store_.writeFlag(keys::kProgram, keys::kFirstRun, false);
+      settings::kFirstRun.write(store_, false);
       autoUpdateCheck_ = ui_.Show_Notice();
-      store_.writeFlag(keys::kProgram, keys::kAutoUpdateCheck, autoUpdateCheck_);
+      settings::kAutoUpdateCheck.write(store_, autoUpdateCheck_);
       if (NoticeClosed) NoticeClosed();
       if (autoUpdateCheck_) {
         Arm_Startup_Check();
@@ -213,7 +214,7 @@ void UpdateCheck::Fetch_Finished(const FetchResult& fetched) {
 }
 
 std::string UpdateCheck::Address() const {
-  const std::string configured = store_.readText(keys::kProgram, keys::kUpdateUrl, "");
+  const std::string configured = settings::kUpdateAddress.read(store_);
   return configured.empty() ? builtInAddress_ : configured;
 }
 

@@ -13,13 +13,6 @@ class SettingsStore;
 
 namespace korvane::update {
 
-namespace keys {
-inline constexpr std::string_view kProgram = "PROGRAM";
-inline constexpr std::string_view kFirstRun = "ORVEXA_32_1";
-inline constexpr std::string_view kAutoUpdateCheck = "L50";
-inline constexpr std::string_view kUpdateUrl = "UpdateUrl";
-}  // namespace keys
-
 inline constexpr std::string_view kCheckingText = "Checking for updates...";
 inline constexpr std::string_view kAvailableText = "Update Available";
 inline constexpr std::string_view kAvailableHint = "Click here to download update.";

@@ -1,6 +1,7 @@
 #include "wizard/EstimationWizard.h"
 
 #include "platform/SettingsStore.h"
+#include "platform/SettingsTable.h"
 #include "session/EstimatorSession.h"
 #include "shell/RunState.h"
 
@@ -9,9 +10,6 @@ namespace korvane::wizard {
 namespace {
 
 using namespace model;
-
-constexpr std::string_view kProgramSection = "PROGRAM";
-constexpr std::string_view kIntroductionValue = "L2";
 
 }  // namespace
 
@@ -66,7 +64,7 @@ void EstimationWizard::Form_Show() {
   wizard.WizardReady = false;
   wizard.ReturnToStep4 = false;
   wizard.EditingExistingSystem = false;
-  showIntroduction = session_.store.readFlag(kProgramSection, kIntroductionValue, true);
+  showIntroduction = settings::kIntroductionScreen.read(session_.store);
   labels.Reset();
 
   mainArea.Show(kStepPages);
@@ -115,7 +113,7 @@ bool EstimationWizard::Form_Close_Query() {
 }
 
 void EstimationWizard::Form_Close() {
-  session_.store.writeFlag(kProgramSection, kIntroductionValue, showIntroduction);
+  settings::kIntroductionScreen.write(session_.store, showIntroduction);
   session_.values.introductionScreen = showIntroduction;
   wizard.WizardReady = false;
   resetStep3();
@@ -219,7 +217,12 @@ bool EstimationWizard::Calculate_Single_System(int i, int /*mode*/) {
     system->Set_EnergyRate(value(kPrmEnergyRate));
     system->Set_UtilityIncentive(value(kPrmUtilityIncentive));
   }
-  return Write_System_Slots(project, i, display, labels);
+  return Write_System_Slots(project, i, Display_Settings().results, labels);
+}
+
+preferences::DisplaySettings EstimationWizard::Display_Settings() const {
+  return preferences::BuildDisplaySettings(session_.values, session_.model.project,
+                                           session_.procedures.numberFormat());
 }
 
 void EstimationWizard::refresh() {
@@ -231,7 +234,7 @@ void EstimationWizard::refresh() {
   }
   if (tabs.applicationType) Set_Application_Type(tabs.applicationType);
   if (tabs.active == OverviewTab::Category && tabs.applicationType) {
-    UpdateSystemsAggregates(project, *tabs.applicationType, display, labels);
+    UpdateSystemsAggregates(project, *tabs.applicationType, Display_Settings().results, labels);
   }
 }
 

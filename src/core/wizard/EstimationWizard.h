@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/ResultSlots.h"
+#include "preferences/DisplaySettings.h"
 #include "wizard/CustomerInformation.h"
 #include "wizard/SlotLabels.h"
 #include "wizard/SystemEditor.h"
@@ -67,7 +68,6 @@ class EstimationWizard {
   SystemEditor editor;
   SystemsTree systems;
   SlotLabels labels;
-  model::ResultDisplay display;
   bool showIntroduction = true;
 
   ViewSwitch formContent{2};
@@ -124,6 +124,8 @@ class EstimationWizard {
   std::vector<int> ReportSystemOrder() { return systems.ReportSystemOrder(); }
 
   const MainSystemDataRows& Main_Rows() const { return mainRows_; }
+  // What the result texts show, from the preferences as they stand now.
+  preferences::DisplaySettings Display_Settings() const;
 
  private:
   void prepareStepChange();

@@ -24,6 +24,7 @@
 #include "gui/update/UpdateAgent.h"
 #include "model/FeatureSwitches.h"
 #include "platform/SettingsStore.h"
+#include "platform/SettingsTable.h"
 #include "session/EstimatorSession.h"
 #include "update/UpdateCheck.h"
 
@@ -73,7 +74,8 @@ MainWindow::MainWindow(EstimatorSession& session, shell::RunState& state, AlertS
       state_(state),
       messages_(messages),
       lifecycle_(session, state, *this),
-      preferences_(std::make_unique<PreferencesDialog>(session, alert, format, this)),
+      preferences_(std::make_unique<PreferencesDialog>(session.procedures, session.controls,
+                                                       messages, alert, this)),
       projectType_(std::make_unique<ProjectTypeDialog>(state, this)),
       about_(std::make_unique<AboutDialog>(this)),
       englishFormulas_(std::make_unique<FormulaDialog>(calculators::UnitSystem::English, format,
@@ -199,9 +201,9 @@ void MainWindow::First_Shown() {
     if (CloseSplash) CloseSplash();
   });
   SettingsStore& store = session_.store;
-  state_.FirstRun = store.readFlag(update::keys::kProgram, update::keys::kFirstRun, true);
-  store.writeText("PROGRAM", "PROGRAMPATH", state_.ProgramFolder);
-  store.writeText("PROGRAM", "PROGRAMVERSION", shell::kProgramVersion);
+  state_.FirstRun = settings::kFirstRun.read(store);
+  settings::kProgramPath.write(store, state_.ProgramFolder);
+  settings::kProgramVersion.write(store, shell::kProgramVersion);
   lifecycle_.Load_Recent_Projects();
   session_.procedures.Load_OPT2();
   lifecycle_.RefreshRecentProjects();

@@ -16,6 +16,7 @@
 #include "platform/MessageSink.h"
 #include "platform/ProgramExit.h"
 #include "platform/SettingsStore.h"
+#include "preferences/DisplaySettings.h"
 #include "projectfile/ProjectFileWriter.h"
 #include "session/EstimatorSession.h"
 #include "shell/RunState.h"
@@ -161,19 +162,6 @@ class OpenedProject {
   OpenOutcome outcome_;
 };
 
-model::ResultDisplay displayOf(EstimatorSession& s, const std::optional<std::string>& locale) {
-  model::ResultDisplay d;
-  d.currencySymbol = s.values.currencySymbol;
-  d.metricUnits = s.values.metricUnits;
-  d.automaticPowerUnit = s.values.automaticPowerUnit;
-  d.weightLabel = s.values.weightLabel;
-  d.tonsLabel = s.values.tonsLabel;
-  d.co2UserDescription = s.values.co2Description;
-  d.customTitles = s.values.customTitles;
-  d.thousandsSeparator = thousandsSeparator(locale);
-  return d;
-}
-
 double paybackOrNull(JsonWriter& json, std::string_view key, double years) {
   if (std::isinf(years)) {
     json.null(key);
@@ -303,7 +291,8 @@ void writeTable(EstimatorSession& s, const model::ResultDisplay& d) {
                                                                       : "Single System Project",
               count);
   std::printf("Currency: %s   Power unit: %s   Units: %s\n\n", d.currencySymbol.c_str(),
-              project.PowerInKw() ? "kW" : "HP", d.metricUnits ? "Metric" : "English");
+              model::GetPowerUnits(d, project.PowerInKw() != 0).c_str(),
+              d.metricUnits ? "Metric" : "English");
 
   std::vector<std::vector<std::string>> rows = {{"#", "System", "Qty", "Present kWh/yr",
                                                  "Drive kWh/yr", "Saved kWh/yr", "Cost savings",
@@ -383,7 +372,9 @@ int runCalc(const BatchOptions& options) {
   if (auto failure = opened.open(options)) return reject(*failure);
   EstimatorSession& s = opened.session();
   warnAboutUtilityValues(s, opened.outcome());
-  const model::ResultDisplay display = displayOf(s, options.locale);
+  const model::ResultDisplay display =
+      preferences::BuildDisplaySettings(s.values, s.model.project, s.procedures.numberFormat())
+          .results;
   if (options.json) {
     writeJson(s, display);
   } else {
