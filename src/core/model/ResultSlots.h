@@ -10,9 +10,9 @@ namespace korvane::model {
 
 // The result slots: every figure the wizard's pages and the report show, as
 // text. The number beside each name is the slot's number, the place of its
-// text in the batch tool's list. "Qty"
-// marks a figure multiplied by the system's Quantity; "Project" the project
-// total; the others are for one unit of the system on screen.
+// text in the batch tool's list. "Qty" marks a figure multiplied by the
+// system's Quantity, "Project" the project total; the others are for one unit
+// of the system on screen.
 enum class ResultSlot : int {
   SystemsOfType = 0,  // how many systems of one application type
   PowerOfType = 1,    // their motor power added up
