@@ -610,10 +610,11 @@ ProjectFileReader::ProjectFileReader(const model::ParameterCatalogue& catalogue,
     : catalogue_(catalogue), messages_(messages) {}
 
 bool ProjectFileReader::Read_Project_Stream(std::istream& in) {
+  // By character, so that a stream failing part way keeps what came before
+  // and its lines are checked first, as they would be read one by one.
   std::string bytes;
-  char buffer[65536];
-  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    bytes.append(buffer, static_cast<size_t>(in.gcount()));
+  for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+    bytes.push_back(static_cast<char>(c));
   }
   staged_ = StagedProject{};
   Run run(catalogue_, messages_, staged_);
