@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <sstream>
+#include <stdexcept>
+#include <streambuf>
 
 #include "Samples.h"
 #include "SessionFixture.h"
@@ -500,6 +502,129 @@ TEST_F(ReaderTest, AnEarlierLayoutSavesToAFileThatOpens) {
   EXPECT_EQ(text::utf8ToCp1252(Project_File_Text(
                 {other.model.project, other.catalogue, other.values, other.header, "1/1/2026"})),
             written);
+}
+
+// Lines end with CR LF, LF or a lone CR, mixed as they come; an error names
+// the line it stands on whatever the ends.
+TEST_F(ReaderTest, LineEndsOfEveryKindCountLines) {
+  const std::vector<std::string> lines = {"[FILE INFO]", "[PROJECT]",
+                                          "Plant",       "[POWER]",
+                                          "KW",          "[CURRENCY MODE]",
+                                          "2",           "[DIMENSION MODE]",
+                                          "1",           "[PROJECT-TYPE]",
+                                          "1",           "[SYSTEM ITEM START]",
+                                          "MHP=20.0",    "",
+                                          "MHP=6000",    "[SYSTEM ITEM END]"};
+  for (const std::string end : {"\r\n", "\n", "\r", "\n\r\n"}) {
+    std::string text;
+    for (const std::string& line : lines) text += line + end;
+    EXPECT_FALSE(read(text)) << ::testing::PrintToString(end);
+    // "\n\r\n" is two ends: every line is followed by an empty one.
+    EXPECT_EQ(lastMessage(), end == std::string("\n\r\n") ? "MOTOR POWER ERROR: LINE 29."
+                                                          : "MOTOR POWER ERROR: LINE 15.")
+        << ::testing::PrintToString(end);
+  }
+  ASSERT_TRUE(
+      open("[POWER]\rKW\n[CURRENCY MODE]\r\n2\r[DIMENSION MODE]\n1\r\n"
+           "[PROJECT-TYPE]\r1\r[SYSTEM ITEM START]\nAPP=Last line\r[SYSTEM ITEM END]"));
+  EXPECT_EQ(project.Get_System(1)->Identification(), "Last line");
+  EXPECT_EQ(values.currencySymbol, "£");
+}
+
+// Tags are found in whatever order a block lists them.
+TEST_F(ReaderTest, TagsInAnyOrderGiveTheSameSystem) {
+  const std::vector<std::string> tags = {"APP=Fan",
+                                         "ATP=0",
+                                         "FLW=2",
+                                         "MHP=40.0",
+                                         "MEF=93.5",
+                                         "UNM=City",
+                                         "URT=0.12",
+                                         "CHU=1",
+                                         "CAT=kv-7",
+                                         "SPR=5000",
+                                         "NSY=2",
+                                         "INC=900",
+                                         "ASD=1",
+                                         "PRS=1,1,0,0,0,0,0,0,0,0;",
+                                         "FTC=100,90,80,70,60,50,40,30,20,10;",
+                                         "DTC=10,10,10,10,10,10,10,10,10,10;",
+                                         "HPD=20",
+                                         "DPW=6",
+                                         "WPY=50",
+                                         "HSL=0",
+                                         "HPY=6000",
+                                         "UMR=5.0",
+                                         "UMI=0"};
+  ASSERT_TRUE(open(file(block(tags)))) << lastMessage();
+  korvane::testing::FakeMessageSink quiet;
+  MemorySettingsStore otherStore;
+  EstimatorSession other(quiet, alert, exit, otherStore);
+  ASSERT_TRUE(other.Start());
+  ASSERT_TRUE(other.Open_Project_Text(file(block({tags.rbegin(), tags.rend()}))).opened);
+  const auto& forward = *project.Get_System(1);
+  EXPECT_TRUE(other.model.project.Get_System(1)->Same_System(forward));
+  EXPECT_EQ(forward.CatalogNumber(), "KV-7");
+  EXPECT_EQ(forward.HoursPerYear(), 6000);
+  EXPECT_EQ(forward.AltRateAtPoint(2), 1);
+  EXPECT_EQ(forward.PowerIncentiveOneTime(), 0);
+}
+
+// The earliest layout's parameter lines stand for tags and keep within their
+// limits; the motor-power incentive's interval is one-time for 1 alone.
+TEST_F(ReaderTest, ParameterLinesActAsTheirTags) {
+  struct Case {
+    std::string line;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {"P001=A1-01=24;", true},       {"P001=A1-01=25;", false}, {"P003=A1-03=0;", true},
+      {"P004=A1-04=10;", true},       {"P004=A1-04=11;", false}, {"P009=A1-09=1000000;", true},
+      {"P009=A1-09=1000001;", false}, {"P073=A1-73=5;", true},   {"P074=A1-74=1;", false},
+      {"P071=A1-71=1.0;", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(
+        read(file({"[POWER]", "HP", "[CURRENCY MODE]", "1", "[DATA ENERGY SAVER]", c.line}, false)),
+        c.accepted)
+        << c.line << ": " << lastMessage();
+  }
+  for (const char* interval : {"1", "0.6", "5"}) {
+    ASSERT_TRUE(open(file({"[POWER]", "HP", "[CURRENCY MODE]", "1", "[DATA ENERGY SAVER]",
+                           "P073=A1-73=" + std::string(interval) + ";", "P008=A1-08=12.5;"},
+                          false)));
+    EXPECT_EQ(project.Get_System(1)->PowerIncentiveOneTime(), interval[0] == '5' ? 0 : 1)
+        << interval;
+    EXPECT_EQ(project.Get_System(1)->PowerIncentive(), 12.5f);
+  }
+}
+
+// A stream is read whole before its lines are; one that fails says so, unless
+// its lines already held an error.
+TEST_F(ReaderTest, AFailingStreamSaysFileError) {
+  struct FailingBuffer : std::streambuf {
+    explicit FailingBuffer(std::string text) : bytes(std::move(text)) {
+      setg(bytes.data(), bytes.data(), bytes.data() + bytes.size());
+    }
+    int_type underflow() override { throw std::runtime_error("device gone"); }
+    std::string bytes;
+  };
+  const std::string good = file(block({"MHP=20.0"}));
+  std::istringstream whole(good);
+  messages.shown.clear();
+  EXPECT_TRUE(reader.Read_Project_Stream(whole));
+
+  FailingBuffer failing(good);
+  std::istream broken(&failing);
+  messages.shown.clear();
+  EXPECT_FALSE(reader.Read_Project_Stream(broken));
+  EXPECT_EQ(lastMessage(), "FILE ERROR !");
+
+  FailingBuffer failingAfterError(file(block({"MHP=6000"})));
+  std::istream brokenAfterError(&failingAfterError);
+  messages.shown.clear();
+  EXPECT_FALSE(reader.Read_Project_Stream(brokenAfterError));
+  EXPECT_EQ(lastMessage(), "MOTOR POWER ERROR: LINE 13.");
 }
 
 TEST_F(ReaderTest, AMissingFileSaysFileError) {

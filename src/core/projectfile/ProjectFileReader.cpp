@@ -5,17 +5,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <istream>
-#include <sstream>
-#include <vector>
 
 #include "model/FeatureSwitches.h"
 #include "model/ParameterCatalogue.h"
 #include "model/TVexEnergyProjectAnalysis.h"
 #include "platform/MessageSink.h"
 #include "projectfile/ProjectFileWriter.h"
-#include "text/Ascii.h"
+#include "projectfile/ReaderTags.h"
 #include "text/Cp1252.h"
 #include "text/NumberText.h"
 
@@ -23,7 +20,6 @@ namespace korvane::projectfile {
 
 namespace {
 
-using model::FeatureOff;
 using model::TVexEnergySystem;
 
 constexpr std::string_view kItemNotClosed = "ITEM NOT CLOSED ERROR !";
@@ -34,126 +30,149 @@ constexpr std::string_view kTooManySystems =
 constexpr std::string_view kIncompleteSettings =
     "The project file is incomplete: it must hold all of the sections [CURRENCY MODE], "
     "[DIMENSION MODE] and [POWER] with valid values, or none of them.";
-constexpr std::string_view kDriveEfficiencyError = "DRIVE EFFICIENCY ERROR";
-constexpr std::string_view kCfpRatioError = "CFP RATIO ERROR";
-constexpr std::string_view kApplicationTypeError = "APPLICATION TYPE ERROR";
-constexpr std::string_view kFlowTypeError = "FLOW TYPE ERROR";
 constexpr std::string_view kSystemCountError = "SYSTEM COUNT ERROR";
-// A pump has no outlet damper.
+constexpr std::string_view kDataEnergySaverError = "DATA ENERGY SAVER ERROR";
 
 constexpr int kMaxTagsPerBlock = 35;
 constexpr int kInfoFieldCount = 12;
+// The parameter line of the motor-power incentive's interval: 1 one-time,
+// any other value yearly.
+constexpr int kIntervalParameter = 73;
 
-enum class Section {
-  None,
-  Address,
-  Application,
-  CarbonFootprintMode,
-  CarbonFootprintTitle,
-  CarbonFootprintWeight,
-  Cfp01,
-  Cfp02,
-  Cfp03,
-  Cfpc1,
-  City,
-  Company,
-  Contact,
-  Country,
-  CurrencyMode,
-  CustomCurrency,
-  Custom1Efficiency,
-  Custom1Selected,
-  Custom1Title,
-  Custom2Efficiency,
-  Custom2Selected,
-  Custom2Title,
-  DataEnergySaver,
-  DimensionMode,
-  DriveEfficiency,
-  Email,
-  FaxNum,
-  FileInfo,
-  Incentive,
-  Info,
-  InletVaneEfficiency,
-  OutletDamperEfficiency,
-  Power,
-  Project,
-  ProjectType,
-  State,
-  SystemItemEnd,
-  SystemItemStart,
-  TelArea,
-  TelNum,
-  ThrottlingValveEfficiency,
-  Title,
-  Zip,
+// A value line of a section, read by the section's rule.
+struct SectionValue {
+  std::string text;
+  long long whole = 0;
+  double number = 0;
+  std::array<double, 10> curve{};
 };
 
-struct SectionName {
+enum class SectionKind {
+  Ignored,
+  BlockStart,  // its lines are the tag lines of a system block
+  BlockEnd,
+  Text,             // the raw line, cut to the field's length
+  Power,            // "HP" or "KW"; any other text is ignored
+  Mode,             // "0" to "3"; any other text is ignored
+  Flag,             // "0" or "1"; any other text is ignored
+  Co2Factor,        // a number from 0 to 3
+  DriveEfficiency,  // within the catalogue's limits
+  ProjectType,      // 0 or 1
+  Curve,            // ten values between 0 and 1
+  Application,      // "FAN", "PUMP" or "COOLING TOWER", then as a valid ATP value
+  Parameters,       // the earliest layout's parameter lines
+  Info,             // twelve customer lines in a fixed order
+};
+
+struct SectionRule {
   std::string_view name;
-  Section section;
+  SectionKind kind;
+  void (*set)(StagedProject&, const SectionValue&) = nullptr;
+  std::size_t length = 0;  // Text: the characters kept
+  std::string_view error = {};
 };
 
-constexpr std::array<SectionName, 42> kSections = {{
-    {"ADDRESS", Section::Address},
-    {"APPLICATION", Section::Application},
-    {"CARBON FOOTPRINT MODE", Section::CarbonFootprintMode},
-    {"CARBON FOOTPRINT TITLE", Section::CarbonFootprintTitle},
-    {"CARBON FOOTPRINT WEIGHT", Section::CarbonFootprintWeight},
-    {"CFP01", Section::Cfp01},
-    {"CFP02", Section::Cfp02},
-    {"CFP03", Section::Cfp03},
-    {"CFPC1", Section::Cfpc1},
-    {"CITY", Section::City},
-    {"COMPANY", Section::Company},
-    {"CONTACT", Section::Contact},
-    {"COUNTRY", Section::Country},
-    {"CURRENCY MODE", Section::CurrencyMode},
-    {"CUSTOM CURRENCY", Section::CustomCurrency},
-    {"CUSTOM1 EFFICIENCY", Section::Custom1Efficiency},
-    {"CUSTOM1 EFFICIENCY SELECTED", Section::Custom1Selected},
-    {"CUSTOM1 TITLE", Section::Custom1Title},
-    {"CUSTOM2 EFFICIENCY", Section::Custom2Efficiency},
-    {"CUSTOM2 EFFICIENCY SELECTED", Section::Custom2Selected},
-    {"CUSTOM2 TITLE", Section::Custom2Title},
-    {"DATA ENERGY SAVER", Section::DataEnergySaver},
-    {"DIMENSION MODE", Section::DimensionMode},
-    {"DRIVE EFFICIENCY", Section::DriveEfficiency},
-    {"EMAIL", Section::Email},
-    {"FAXNUM", Section::FaxNum},
-    {"FILE INFO", Section::FileInfo},
-    {"INCENTIVE", Section::Incentive},
-    {"INFO", Section::Info},
-    {"INLET VANE EFFICIENCY", Section::InletVaneEfficiency},
-    {"OUTLET DAMPER EFFICIENCY", Section::OutletDamperEfficiency},
-    {"POWER", Section::Power},
-    {"PROJECT", Section::Project},
-    {"PROJECT-TYPE", Section::ProjectType},
-    {"STATE", Section::State},
-    {"SYSTEM ITEM END", Section::SystemItemEnd},
-    {"SYSTEM ITEM START", Section::SystemItemStart},
-    {"TEL-AREA", Section::TelArea},
-    {"TELNUM", Section::TelNum},
-    {"THROTTLING VALVE EFFICIENCY", Section::ThrottlingValveEfficiency},
-    {"TITLE", Section::Title},
-    {"ZIP", Section::Zip},
-}};
+using SV = const SectionValue&;
 
-// The curve sections: staged slot, error text, curve type of the catalogue.
-struct CurveSection {
-  Section section;
-  StagedCurve staged;
-  std::string_view error;
-};
-constexpr std::array<CurveSection, 5> kCurveSections = {{
-    {Section::OutletDamperEfficiency, kStagedOutletDamper, "OUTLET DAMPER EFFICIENCY ERROR"},
-    {Section::InletVaneEfficiency, kStagedInletVane, "INLET VANE EFFICIENCY ERROR"},
-    {Section::ThrottlingValveEfficiency, kStagedThrottlingValve,
+// By name, for the search.
+constexpr SectionRule kSectionRules[] = {
+    {"ADDRESS", SectionKind::Text, [](StagedProject& s, SV v) { s.header.address = v.text; }, 45},
+    {"APPLICATION", SectionKind::Application},
+    {"CARBON FOOTPRINT MODE", SectionKind::Mode,
+     [](StagedProject& s, SV v) { s.co2Mode = static_cast<int>(v.whole); }},
+    {"CARBON FOOTPRINT TITLE", SectionKind::Text,
+     [](StagedProject& s, SV v) { s.co2Title = v.text; }, 60},
+    {"CARBON FOOTPRINT WEIGHT", SectionKind::Ignored},
+    {"CFP01", SectionKind::Co2Factor, [](StagedProject& s, SV v) { s.co2Factors[0] = v.number; }, 0,
+     "CFP RATIO ERROR"},
+    {"CFP02", SectionKind::Co2Factor, [](StagedProject& s, SV v) { s.co2Factors[1] = v.number; }, 0,
+     "CFP RATIO ERROR"},
+    {"CFP03", SectionKind::Co2Factor, [](StagedProject& s, SV v) { s.co2Factors[2] = v.number; }, 0,
+     "CFP RATIO ERROR"},
+    {"CFPC1", SectionKind::Co2Factor, [](StagedProject& s, SV v) { s.co2Factors[3] = v.number; }, 0,
+     "CFP RATIO ERROR"},
+    {"CITY", SectionKind::Text, [](StagedProject& s, SV v) { s.header.city = v.text; }, 45},
+    {"COMPANY", SectionKind::Text, [](StagedProject& s, SV v) { s.header.company = v.text; }, 45},
+    {"CONTACT", SectionKind::Text, [](StagedProject& s, SV v) { s.header.contact = v.text; }, 45},
+    {"COUNTRY", SectionKind::Text, [](StagedProject& s, SV v) { s.header.country = v.text; }, 45},
+    {"CURRENCY MODE", SectionKind::Mode,
+     [](StagedProject& s, SV v) { s.currencyMode = static_cast<int>(v.whole); }},
+    {"CUSTOM CURRENCY", SectionKind::Text,
+     [](StagedProject& s, SV v) { s.customCurrency = v.text; }, 5},
+    {"CUSTOM1 EFFICIENCY", SectionKind::Curve,
+     [](StagedProject& s, SV v) { s.curves[kStagedCustom1] = v.curve; }, 0,
+     "CUSTOM1 EFFICIENCY ERROR"},
+    {"CUSTOM1 EFFICIENCY SELECTED", SectionKind::Flag,
+     [](StagedProject& s, SV v) { s.customSelected[0] = v.whole == 1; }},
+    {"CUSTOM1 TITLE", SectionKind::Text, [](StagedProject& s, SV v) { s.customTitles[0] = v.text; },
+     30},
+    {"CUSTOM2 EFFICIENCY", SectionKind::Curve,
+     [](StagedProject& s, SV v) { s.curves[kStagedCustom2] = v.curve; }, 0,
+     "CUSTOM2 EFFICIENCY ERROR"},
+    {"CUSTOM2 EFFICIENCY SELECTED", SectionKind::Flag,
+     [](StagedProject& s, SV v) { s.customSelected[1] = v.whole == 1; }},
+    {"CUSTOM2 TITLE", SectionKind::Text, [](StagedProject& s, SV v) { s.customTitles[1] = v.text; },
+     30},
+    {"DATA ENERGY SAVER", SectionKind::Parameters},
+    {"DIMENSION MODE", SectionKind::Flag,
+     [](StagedProject& s, SV v) { s.metricUnits = v.whole == 1; }},
+    {"DRIVE EFFICIENCY", SectionKind::DriveEfficiency,
+     [](StagedProject& s, SV v) { s.driveEfficiency = v.number; }, 0, "DRIVE EFFICIENCY ERROR"},
+    {"EMAIL", SectionKind::Text, [](StagedProject& s, SV v) { s.header.email = v.text; }, 45},
+    {"FAXNUM", SectionKind::Text, [](StagedProject& s, SV v) { s.header.faxNumber = v.text; }, 25},
+    {"FILE INFO", SectionKind::Ignored},
+    {"INCENTIVE", SectionKind::Ignored},
+    {"INFO", SectionKind::Info},
+    {"INLET VANE EFFICIENCY", SectionKind::Curve,
+     [](StagedProject& s, SV v) { s.curves[kStagedInletVane] = v.curve; }, 0,
+     "INLET VANE EFFICIENCY ERROR"},
+    {"OUTLET DAMPER EFFICIENCY", SectionKind::Curve,
+     [](StagedProject& s, SV v) { s.curves[kStagedOutletDamper] = v.curve; }, 0,
+     "OUTLET DAMPER EFFICIENCY ERROR"},
+    {"POWER", SectionKind::Power, [](StagedProject& s, SV v) { s.powerInKw = v.whole == 1; }},
+    {"PROJECT", SectionKind::Text, [](StagedProject& s, SV v) { s.header.projectName = v.text; },
+     45},
+    {"PROJECT-TYPE", SectionKind::ProjectType,
+     [](StagedProject& s, SV v) { s.projectType = static_cast<model::ProjectType>(v.whole); }, 0,
+     "PROJECT TYPE ERROR"},
+    {"STATE", SectionKind::Text, [](StagedProject& s, SV v) { s.header.state = v.text; }, 2},
+    {"SYSTEM ITEM END", SectionKind::BlockEnd},
+    {"SYSTEM ITEM START", SectionKind::BlockStart},
+    {"TEL-AREA", SectionKind::Text, [](StagedProject& s, SV v) { s.header.telArea = v.text; }, 3},
+    {"TELNUM", SectionKind::Text, [](StagedProject& s, SV v) { s.header.telNumber = v.text; }, 25},
+    {"THROTTLING VALVE EFFICIENCY", SectionKind::Curve,
+     [](StagedProject& s, SV v) { s.curves[kStagedThrottlingValve] = v.curve; }, 0,
      "THROTTLING VALVE EFFICIENCY ERROR"},
-    {Section::Custom1Efficiency, kStagedCustom1, "CUSTOM1 EFFICIENCY ERROR"},
-    {Section::Custom2Efficiency, kStagedCustom2, "CUSTOM2 EFFICIENCY ERROR"},
-}};
+    {"TITLE", SectionKind::Text, [](StagedProject& s, SV v) { s.header.title = v.text; }, 25},
+    {"ZIP", SectionKind::Text, [](StagedProject& s, SV v) { s.header.zip = v.text; }, 20},
+};
+
+constexpr bool byName(const SectionRule& a, const SectionRule& b) {
+  return a.name < b.name;
+}
+static_assert(std::is_sorted(std::begin(kSectionRules), std::end(kSectionRules), byName));
+
+const SectionRule* findSection(std::string_view name) {
+  const auto* found = std::lower_bound(
+      std::begin(kSectionRules), std::end(kSectionRules), name,
+      [](const SectionRule& rule, std::string_view wanted) { return rule.name < wanted; });
+  return found != std::end(kSectionRules) && found->name == name ? found : nullptr;
+}
+
+// The customer lines of an INFO section, in their order; the two lines after
+// them are the custom control titles.
+struct InfoField {
+  std::string ProjectHeader::*field;
+  std::size_t length;
+};
+constexpr InfoField kInfoFields[kInfoFieldCount - 2] = {
+    {&ProjectHeader::contact, 45},   {&ProjectHeader::title, 25},
+    {&ProjectHeader::company, 45},   {&ProjectHeader::address, 45},
+    {&ProjectHeader::zip, 20},       {&ProjectHeader::country, 45},
+    {&ProjectHeader::telNumber, 25}, {&ProjectHeader::faxNumber, 25},
+    {&ProjectHeader::email, 45},     {&ProjectHeader::projectName, 45},
+};
+constexpr std::size_t kControlTitleLength = 30;
 
 std::string_view trimSpaces(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -161,30 +180,49 @@ std::string_view trimSpaces(std::string_view s) {
   return s;
 }
 
-using text::isDigit;
-using text::upperAscii;
+// Branch-free, so that the compiler works on many bytes at once.
+void toUpperAscii(std::string& s) {
+  for (char& c : s) {
+    const bool lower = static_cast<unsigned char>(c - 'a') < 26;
+    c = static_cast<char>(c - (lower ? 'a' - 'A' : 0));
+  }
+}
 
 // Bytes of the file (Windows-1252) cut to a field's length, as UTF-8.
 std::string fieldText(std::string_view bytes, size_t length) {
   return text::cp1252ToUtf8(bytes.substr(0, std::min(bytes.size(), length)));
 }
 
-// The leading digits of a value that must start with one (at most nine, so
-// that the number stays small; more digits are above every limit anyway).
-std::optional<long long> leadingInteger(std::string_view value) {
-  if (value.empty() || !isDigit(value.front())) return std::nullopt;
-  long long number = 0;
-  size_t i = 0;
-  for (; i < value.size() && isDigit(value[i]); ++i) {
-    if (i >= 12) return 1'000'000'000'000LL;  // far above any limit
-    number = number * 10 + (value[i] - '0');
-  }
-  return number;
-}
-
 std::uint16_t clampUnsigned16(double value) {
   if (!(value > 0)) return 0;
   return static_cast<std::uint16_t>(std::min(value, 65535.0));
+}
+
+// Ten values between 0 and 1 separated by single commas; the tenth may be
+// empty and reads as 0.
+bool readCurve(std::string_view key, std::array<double, 10>& values) {
+  std::size_t count = 0;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= key.size(); ++i) {
+    if (i < key.size()) {
+      const char c = key[i];
+      if (!text::isDigit(c) && c != '-' && c != '.' && c != ',') return false;
+      if (c != ',') continue;
+    }
+    if (count == values.size()) return false;
+    const std::string_view part = key.substr(start, i - start);
+    if (part.empty() && count + 1 < values.size()) return false;
+    values[count++] = text::parseNumber(part).value_or(0);
+    // The range the preferences dialog accepts; anything else draws nonsense.
+    if (!(values[count - 1] >= 0 && values[count - 1] <= 1)) return false;
+    start = i + 1;
+  }
+  return count == values.size();
+}
+
+// The line label of an error, cut to ten characters.
+std::string lineLabel(long long line) {
+  return ("LINE " + std::to_string(line)).substr(0, 10);
 }
 
 }  // namespace
@@ -195,34 +233,36 @@ class ProjectFileReader::Run {
   Run(const model::ParameterCatalogue& catalogue, MessageSink& messages, StagedProject& staged)
       : catalogue_(catalogue), messages_(messages), staged_(staged) {}
 
-  bool read(std::istream& in);
+  bool read(std::string_view bytes, bool streamFailed);
 
  private:
   void resetScratch() { model::TVexEnergyProjectAnalysis::Set_New_System_Defaults(scratch_); }
-  void error(std::string_view text) { errorAt(text, lineLabel_); }
-  void errorAt(std::string_view text, const std::string& label);
+  void error(std::string_view text) { errorAt(text, lineNumber_); }
+  void errorAt(std::string_view text, long long line);
   void keepScratch();
   void handleLine(std::string_view raw);
-  void handleSectionLine(std::string_view raw, std::string_view trimmed, const std::string& key);
-  void handleTag(std::string_view trimmed, const std::string& key);
-  void handleParameterLine(const std::string& key);
+  void enterSection(const SectionRule& rule);
+  void handleSectionLine(std::string_view raw, std::string_view trimmed);
+  void setSectionValue(const SectionRule& rule, std::string_view raw);
+  void handleTag(std::string_view trimmed);
+  void applyTag(const TagRule& rule, const TagValue& value);
+  void handleParameterLine();
+  bool applyParameter(int p, std::string_view value, double x);
+  bool applyParameterAsTag(int p, double x);
   void handleInfoLine(std::string_view raw);
-  void handleCurveLine(const std::string& key, const CurveSection& curve);
-  void applicationValue(model::ApplicationType type);
+  void applicationName();
+  bool driveEfficiencyAccepted(double value) const;
   bool endBlock();
   bool finish();
-
-  bool numberUpTo(std::string_view value, int parameter, double& out) const;
-  std::optional<std::array<std::uint16_t, 10>> dutyList(std::string_view value, int limit) const;
 
   const model::ParameterCatalogue& catalogue_;
   MessageSink& messages_;
   StagedProject& staged_;
   TVexEnergySystem scratch_;
 
-  Section section_ = Section::None;
+  const SectionRule* section_ = nullptr;  // none before the first heading
+  std::string key_;  // the key line: trimmed, in upper case (one buffer for the whole read)
   long long lineNumber_ = 0;
-  std::string lineLabel_;
   bool error_ = false;
   bool stop_ = false;  // ends the read at once, without a further message
   bool blockOpen_ = false;
@@ -230,16 +270,17 @@ class ProjectFileReader::Run {
   int blockTags_ = 0;
   int infoLines_ = 0;
   int blocksStarted_ = 0;
-  std::string secondBlockLabel_;  // where a second system block starts
-  std::string flowLineLabel_;     // the FLW line of the open block
+  long long secondBlockLine_ = 0;  // where a second system block starts
+  long long flowLine_ = 0;         // the FLW line of the open block
+  std::size_t nextTag_ = 0;        // where the search for the next tag starts
   std::array<double, 10> dataSaverTime_{};
   std::array<std::array<double, 10>, kStagedCurveCount> dataSaverCurves_{};
 };
 
-void ProjectFileReader::Run::errorAt(std::string_view text, const std::string& label) {
+void ProjectFileReader::Run::errorAt(std::string_view text, long long line) {
   if (error_) return;
   error_ = true;
-  const std::string message = std::string(text) + ": " + label + ".";
+  const std::string message = std::string(text) + ": " + lineLabel(line) + ".";
   messages_.show(MessageKind::Error, message, MessageButtons::Ok);
 }
 
@@ -249,30 +290,30 @@ void ProjectFileReader::Run::keepScratch() {
   staged_.systems.push_back(std::move(system));
 }
 
-bool ProjectFileReader::Run::read(std::istream& in) {
+bool ProjectFileReader::Run::read(std::string_view bytes, bool streamFailed) {
   resetScratch();
-  std::string line;
-  while (true) {
+  // Lines end with CR LF, LF or a lone CR. The next LF is looked for once
+  // and kept, so that a file of lone CRs is not searched to its end per line.
+  const std::size_t size = bytes.size();
+  std::size_t pos = 0;
+  std::size_t newline = std::min(bytes.find('\n'), size);
+  while (pos < size) {
     if (error_ || stop_) return false;
-    // Lines end with CR LF, LF or a lone CR.
-    line.clear();
-    int c = 0;
-    bool any = false;
-    while ((c = in.get()) != std::char_traits<char>::eof()) {
-      any = true;
-      if (c == '\n') break;
-      if (c == '\r') {
-        if (in.peek() == '\n') in.get();
-        break;
-      }
-      line.push_back(static_cast<char>(c));
+    if (newline < pos) newline = std::min(bytes.find('\n', pos), size);
+    std::string_view line = bytes.substr(pos, newline - pos);
+    const std::size_t cr = line.find('\r');
+    if (cr == std::string_view::npos) {
+      pos = newline + 1;
+    } else {
+      line = line.substr(0, cr);
+      pos += cr + 1;
+      if (pos < size && bytes[pos] == '\n') ++pos;
     }
-    if (!any) break;
     ++lineNumber_;
-    lineLabel_ = ("LINE " + std::to_string(lineNumber_)).substr(0, 10);
     handleLine(line);
   }
-  if (in.bad()) {
+  if (error_ || stop_) return false;
+  if (streamFailed) {
     messages_.show(MessageKind::Warning, kFileError, MessageButtons::Ok);
     return false;
   }
@@ -281,558 +322,231 @@ bool ProjectFileReader::Run::read(std::istream& in) {
 
 void ProjectFileReader::Run::handleLine(std::string_view raw) {
   const std::string_view trimmed = trimSpaces(raw);
-  const std::string key = upperAscii(trimmed);
-  if (key.size() > 2 && key.front() == '[' && key.back() == ']') {
-    const std::string_view name = std::string_view(key).substr(1, key.size() - 2);
-    for (const SectionName& known : kSections) {
-      if (known.name != name) continue;
-      section_ = known.section;
-      if (section_ == Section::SystemItemStart) {
-        blockOpen_ = true;
-        blockTags_ = 0;
-        flowLineLabel_.clear();
-        if (++blocksStarted_ == 2) secondBlockLabel_ = lineLabel_;
-        resetScratch();
-      } else if (section_ == Section::SystemItemEnd) {
-        blockOpen_ = false;
-        if (!endBlock()) stop_ = true;
-      }
-      return;
-    }
+  key_.assign(trimmed);
+  toUpperAscii(key_);
+  if (key_.size() > 2 && key_.front() == '[' && key_.back() == ']') {
+    const SectionRule* heading = findSection(std::string_view(key_).substr(1, key_.size() - 2));
+    if (heading) return enterSection(*heading);
   }
-  handleSectionLine(raw, trimmed, key);
+  handleSectionLine(raw, trimmed);
 }
 
-void ProjectFileReader::Run::handleSectionLine(std::string_view raw, std::string_view trimmed,
-                                               const std::string& key) {
-  if (section_ == Section::Info) {
-    handleInfoLine(raw);
-    return;
+void ProjectFileReader::Run::enterSection(const SectionRule& rule) {
+  section_ = &rule;
+  if (rule.kind == SectionKind::BlockStart) {
+    blockOpen_ = true;
+    blockTags_ = 0;
+    flowLine_ = 0;
+    if (++blocksStarted_ == 2) secondBlockLine_ = lineNumber_;
+    resetScratch();
+  } else if (rule.kind == SectionKind::BlockEnd) {
+    blockOpen_ = false;
+    if (!endBlock()) stop_ = true;
   }
-  if (key.empty()) return;
-  ProjectHeader& h = staged_.header;
-  auto text = [&](std::string& target, size_t length) { target = fieldText(raw, length); };
-  auto mode = [&](std::optional<int>& target) {
-    if (key.size() == 1 && key[0] >= '0' && key[0] <= '3') target = key[0] - '0';
-  };
-  auto flag = [&](std::optional<bool>& target) {
-    if (key == "0" || key == "1") target = key == "1";
-  };
-  auto factor = [&](int index) {
-    const auto value = text::parseNumber(key);
-    if (!value || *value < 0 || *value > 3) return error(kCfpRatioError);
-    staged_.co2Factors[static_cast<size_t>(index)] = *value;
-  };
+}
 
-  switch (section_) {
-    case Section::None:
-    case Section::FileInfo:
-    case Section::SystemItemEnd:
-    case Section::Incentive:
-    case Section::CarbonFootprintWeight:
-      return;
-    case Section::Project:
-      return text(h.projectName, 45);
-    case Section::Contact:
-      return text(h.contact, 45);
-    case Section::Company:
-      return text(h.company, 45);
-    case Section::Title:
-      return text(h.title, 25);
-    case Section::Address:
-      return text(h.address, 45);
-    case Section::City:
-      return text(h.city, 45);
-    case Section::State:
-      return text(h.state, 2);
-    case Section::Zip:
-      return text(h.zip, 20);
-    case Section::Country:
-      return text(h.country, 45);
-    case Section::TelArea:
-      return text(h.telArea, 3);
-    case Section::TelNum:
-      return text(h.telNumber, 25);
-    case Section::FaxNum:
-      return text(h.faxNumber, 25);
-    case Section::Email:
-      return text(h.email, 45);
-    case Section::Custom1Title:
-      staged_.customTitles[0] = fieldText(raw, 30);
-      return;
-    case Section::Custom2Title:
-      staged_.customTitles[1] = fieldText(raw, 30);
-      return;
-    case Section::CustomCurrency:
-      staged_.customCurrency = fieldText(raw, 5);
-      return;
-    case Section::CarbonFootprintTitle:
-      staged_.co2Title = fieldText(raw, 60);
-      return;
-    case Section::Power:
-      if (key == "HP" || key == "KW") staged_.powerInKw = key == "KW";
-      return;
-    case Section::CurrencyMode:
-      return mode(staged_.currencyMode);
-    case Section::CarbonFootprintMode:
-      return mode(staged_.co2Mode);
-    case Section::DimensionMode: {
-      std::optional<bool> metric;
-      flag(metric);
-      if (metric) staged_.metricUnits = metric;
-      return;
+void ProjectFileReader::Run::handleSectionLine(std::string_view raw, std::string_view trimmed) {
+  if (section_ == nullptr) return;
+  const SectionRule& rule = *section_;
+  if (rule.kind == SectionKind::Info) return handleInfoLine(raw);
+  if (key_.empty()) return;
+  switch (rule.kind) {
+    case SectionKind::BlockStart:
+      return handleTag(trimmed);
+    case SectionKind::Parameters:
+      return handleParameterLine();
+    case SectionKind::Application:
+      return applicationName();
+    default:
+      return setSectionValue(rule, raw);
+  }
+}
+
+void ProjectFileReader::Run::setSectionValue(const SectionRule& rule, std::string_view raw) {
+  const std::string_view key = key_;
+  SectionValue value;
+  switch (rule.kind) {
+    case SectionKind::Text:
+      value.text = fieldText(raw, rule.length);
+      break;
+    case SectionKind::Power:
+      if (key != "HP" && key != "KW") return;
+      value.whole = key == "KW" ? 1 : 0;
+      break;
+    case SectionKind::Mode:
+      if (key.size() != 1 || key[0] < '0' || key[0] > '3') return;
+      value.whole = key[0] - '0';
+      break;
+    case SectionKind::Flag:
+      if (key != "0" && key != "1") return;
+      value.whole = key == "1" ? 1 : 0;
+      break;
+    case SectionKind::Co2Factor: {
+      const auto n = text::parseNumber(key);
+      if (!n || *n < 0 || *n > 3) return error(rule.error);
+      value.number = *n;
+      break;
     }
-    case Section::Custom1Selected:
-      return flag(staged_.customSelected[0]);
-    case Section::Custom2Selected:
-      return flag(staged_.customSelected[1]);
-    case Section::Cfp01:
-      return factor(0);
-    case Section::Cfp02:
-      return factor(1);
-    case Section::Cfp03:
-      return factor(2);
-    case Section::Cfpc1:
-      return factor(3);
-    case Section::DriveEfficiency: {
+    case SectionKind::DriveEfficiency: {
       // A drive that draws nothing would "save" everything.
-      const auto value = text::parseNumber(key);
-      if (!value || *value < catalogue_.Get_Prm_Minimum(model::kPrmDriveEfficiency) ||
-          *value > catalogue_.Get_Prm_Maximum(model::kPrmDriveEfficiency)) {
-        return error(kDriveEfficiencyError);
-      }
-      staged_.driveEfficiency = *value;
-      return;
+      const auto n = text::parseNumber(key);
+      if (!n || !driveEfficiencyAccepted(*n)) return error(rule.error);
+      value.number = *n;
+      break;
     }
-    case Section::ProjectType: {
-      const auto value = isDigit(key.front()) ? text::parseInteger(key) : std::nullopt;
-      if (!value || *value < 0 || *value > 1 ||
-          (*value == 1 && FeatureOff(model::SingleSystemOnly))) {
-        return error("PROJECT TYPE ERROR");
+    case SectionKind::ProjectType: {
+      const auto n = text::isDigit(key.front()) ? text::parseInteger(key) : std::nullopt;
+      if (!n || *n < 0 || *n > 1 || (*n == 1 && model::FeatureOff(model::SingleSystemOnly))) {
+        return error(rule.error);
       }
-      staged_.projectType = static_cast<model::ProjectType>(*value);
-      return;
+      value.whole = *n;
+      break;
     }
-    case Section::OutletDamperEfficiency:
-    case Section::InletVaneEfficiency:
-    case Section::ThrottlingValveEfficiency:
-    case Section::Custom1Efficiency:
-    case Section::Custom2Efficiency:
-      for (const CurveSection& curve : kCurveSections) {
-        if (curve.section == section_) handleCurveLine(key, curve);
-      }
-      return;
-    case Section::Application:
-      if (key == "FAN") return applicationValue(model::ApplicationType::Fan);
-      if (key == "PUMP") return applicationValue(model::ApplicationType::Pump);
-      if (key == "COOLING TOWER") return applicationValue(model::ApplicationType::CoolingTower);
-      return error(kApplicationTypeError);
-    case Section::SystemItemStart:
-      return handleTag(trimmed, key);
-    case Section::DataEnergySaver:
-      return handleParameterLine(key);
-    case Section::Info:
+    case SectionKind::Curve:
+      if (!readCurve(key, value.curve)) return error(rule.error);
+      break;
+    default:
       return;
   }
+  rule.set(staged_, value);
+}
+
+bool ProjectFileReader::Run::driveEfficiencyAccepted(double value) const {
+  return value >= catalogue_.Get_Prm_Minimum(model::kPrmDriveEfficiency) &&
+         value <= catalogue_.Get_Prm_Maximum(model::kPrmDriveEfficiency);
 }
 
 void ProjectFileReader::Run::handleInfoLine(std::string_view raw) {
   if (infoLines_ >= kInfoFieldCount) return;
-  ProjectHeader& h = staged_.header;
-  if (infoLines_ >= kInfoFieldCount - 2) {
-    // An empty line names no custom control, as in the title sections (and
-    // as a saved file says it), so the title stays as it is.
-    const auto index = static_cast<size_t>(infoLines_++ - (kInfoFieldCount - 2));
-    if (!trimSpaces(raw).empty()) staged_.customTitles[index] = fieldText(raw, 30);
+  const auto index = static_cast<std::size_t>(infoLines_++);
+  if (index < std::size(kInfoFields)) {
+    staged_.header.*kInfoFields[index].field = fieldText(raw, kInfoFields[index].length);
     return;
   }
-  struct InfoField {
-    std::string* target;
-    size_t length;
-  };
-  const InfoField fields[kInfoFieldCount - 2] = {
-      {&h.contact, 45}, {&h.title, 25},       {&h.company, 45},   {&h.address, 45},
-      {&h.zip, 20},     {&h.country, 45},     {&h.telNumber, 25}, {&h.faxNumber, 25},
-      {&h.email, 45},   {&h.projectName, 45},
-  };
-  const InfoField& f = fields[infoLines_++];
-  *f.target = fieldText(raw, f.length);
-}
-
-void ProjectFileReader::Run::handleCurveLine(const std::string& key, const CurveSection& curve) {
-  std::array<double, 10> values{};
-  std::vector<std::string_view> parts;
-  size_t start = 0;
-  for (size_t i = 0; i <= key.size(); ++i) {
-    if (i < key.size()) {
-      const char c = key[i];
-      if (!isDigit(c) && c != '-' && c != '.' && c != ',') return error(curve.error);
-      if (c != ',') continue;
-    }
-    parts.push_back(std::string_view(key).substr(start, i - start));
-    start = i + 1;
-  }
-  // Ten values, or nine and an empty tenth; no empty value before a comma.
-  if (parts.size() != 10) return error(curve.error);
-  for (size_t i = 0; i + 1 < parts.size(); ++i) {
-    if (parts[i].empty()) return error(curve.error);
-  }
-  for (size_t i = 0; i < parts.size(); ++i) {
-    values[i] = text::parseNumber(parts[i]).value_or(0);
-    // The range the preferences dialog accepts; anything else draws nonsense.
-    if (!(values[i] >= 0 && values[i] <= 1)) return error(curve.error);
-  }
-  staged_.curves[static_cast<size_t>(curve.staged)] = values;
-}
-
-void ProjectFileReader::Run::applicationValue(model::ApplicationType type) {
-  using model::ApplicationType;
-  const bool offered =
-      !((type == ApplicationType::Fan && FeatureOff(model::NoFan)) ||
-        (type == ApplicationType::Pump && FeatureOff(model::NoPump)) ||
-        (type == ApplicationType::CoolingTower && FeatureOff(model::NoCoolingTower)));
-  if (!model::IsKnown(type) || !offered) return error(kApplicationTypeError);
-  if (FeatureOff(model::HideApplicationType)) return;
-  scratch_.Set_ApplicationType(type);
-  if (section_ == Section::SystemItemStart) ++blockTags_;
-}
-
-bool ProjectFileReader::Run::numberUpTo(std::string_view value, int parameter, double& out) const {
-  const auto number = text::parseNumber(value);
-  // No amount, rate or efficiency is negative; a negative one only gives
-  // nonsense (and would not fit every field it is kept in).
-  if (!number || *number < 0 || *number > catalogue_.Get_Prm_Maximum(parameter)) return false;
-  out = *number;
-  return true;
-}
-
-std::optional<std::array<std::uint16_t, 10>> ProjectFileReader::Run::dutyList(
-    std::string_view value, int limit) const {
-  std::array<std::uint16_t, 10> values{};
-  int count = 0;
-  std::string current;
-  for (char c : value) {
-    if (c != ',' && c != ';') {
-      current.push_back(c);
-      continue;
-    }
-    if (++count > 10) return std::nullopt;
-    const auto number = text::parseInteger(current);
-    // Negative shares or flows would wrap in the record's unsigned fields.
-    if (!number || *number < 0 || *number > limit) return std::nullopt;
-    values[static_cast<size_t>(count - 1)] = static_cast<std::uint16_t>(*number);
-    current.clear();
-  }
-  if (count != 10) return std::nullopt;
-  return values;
-}
-
-void ProjectFileReader::Run::handleTag(std::string_view trimmed, const std::string& key) {
-  if (key.size() < 4) return;
-  const std::string tag = key.substr(0, 4);
-  const std::string_view value = std::string_view(key).substr(4);
-  const std::string_view caseKept = trimmed.substr(4);
-  if (value.empty()) return;
-
-  // Checks the value, then applies it unless the feature is switched off.
-  // A value a switch hides is kept as read (keep), for the next save.
-  auto take = [&](bool valid, std::string_view errorText, bool switchedOff,
-                  const std::function<void()>& effect, const std::function<void()>& keep = {}) {
-    if (!valid) return error(errorText);
-    if (switchedOff) {
-      if (keep) keep();
-      return;
-    }
-    effect();
-    ++blockTags_;
-  };
-  auto number = [&](int parameter, double& out) { return numberUpTo(value, parameter, out); };
-  auto leading = [&](long long limit, long long& out, bool zeroOrOne = false) {
-    if (zeroOrOne && value.front() != '0' && value.front() != '1') return false;
-    const auto n = leadingInteger(value);
-    if (!n || *n > limit) return false;
-    out = *n;
-    return true;
-  };
-  auto whole = [&](long long low, long long high, long long& out) {
-    const auto n = text::parseInteger(value);
-    if (!n || *n < low || *n > high) return false;
-    out = *n;
-    return true;
-  };
-  auto asFloat = [](double x) { return static_cast<float>(x); };
-  model::KeptInputs& kept = scratch_.Kept();
-  double x = 0;
-  long long n = 0;
-
-  if (tag == "APP=") {
-    scratch_.Set_Identification(text::cp1252ToUtf8(caseKept));
-    ++blockTags_;
-  } else if (tag == "ATP=") {
-    if (!leading(2, n)) return error(kApplicationTypeError);
-    applicationValue(static_cast<model::ApplicationType>(n));
-  } else if (tag == "MHR=") {
-    take(
-        number(model::kPrmMinimumHead, x), "MIN. HEAD REQUIREMENT ERROR",
-        FeatureOff(model::NoMinimumHead), [&] { scratch_.Set_MinimumHead(asFloat(x)); },
-        [&] { kept.minimumHead = asFloat(x); });
-  } else if (tag == "FLW=") {
-    flowLineLabel_ = lineLabel_;
-    take(leading(4, n), kFlowTypeError, FeatureOff(model::NoFlowControlType), [&] {
-      scratch_.Set_FlowControl(static_cast<model::FlowControl>(n));
-      scratch_.Set_PresentAcrossTheLine(n == 4 ? 1 : 0);
-    });
-  } else if (tag == "MHP=") {
-    take(number(model::kPrmMotorPower, x), "MOTOR POWER ERROR", false,
-         [&] { scratch_.Set_MotorHp(asFloat(x)); });
-  } else if (tag == "MEF=") {
-    take(number(model::kPrmMotorEfficiency, x), "MOTOR EFFICIENCY ERROR", false, [&] {
-      scratch_.Set_MotorEfficiency(asFloat(x));
-      if (!FeatureOff(model::NoDriveMotorEfficiency) && scratch_.DriveMotorEfficiency() == 0) {
-        scratch_.Set_DriveMotorEfficiency(asFloat(x));
-      }
-    });
-  } else if (tag == "DME=") {
-    take(
-        number(model::kPrmDriveMotorEfficiency, x), "DRIVE MOTOR EFFICIENCY ERROR",
-        FeatureOff(model::NoDriveMotorEfficiency),
-        [&] { scratch_.Set_DriveMotorEfficiency(asFloat(x)); },
-        [&] { kept.driveMotorEfficiency = asFloat(x); });
-  } else if (tag == "MVL=") {
-    take(
-        leading(7, n), "MOTOR VOLTAGE ERROR", FeatureOff(model::NoVoltage),
-        [&] { scratch_.Set_VoltageClass(static_cast<std::int32_t>(n)); },
-        [&] { kept.voltageClass = static_cast<std::int32_t>(n); });
-  } else if (tag == "MFL=") {
-    take(
-        number(model::kPrmMotorFla, x), "MOTOR FLA ERROR", FeatureOff(model::NoFla),
-        [&] { scratch_.Set_MotorFla(asFloat(x)); }, [&] { kept.motorFla = asFloat(x); });
-  } else if (tag == "CHU=") {
-    take(leading(1, n, true), "REBATE/CHARGE UNIT ERROR", false, [&] {
-      scratch_.Set_DemandUnit(static_cast<model::DemandUnit>(n));
-      staged_.header.demandUnit = static_cast<model::DemandUnit>(n);
-    });
-  } else if (tag == "UNM=") {
-    const std::string name = fieldText(caseKept, 45);
-    scratch_.Set_UtilityName(name);
-    staged_.header.utilityName = name;
-    ++blockTags_;
-  } else if (tag == "URT=") {
-    take(number(model::kPrmEnergyRate, x), "UTILITY RATE ERROR", false, [&] {
-      scratch_.Set_EnergyRate(asFloat(x));
-      staged_.energyRate = x;
-    });
-  } else if (tag == "ART=") {
-    take(number(model::kPrmAlternateRate, x), "ALTERNATIVE RATE ERROR",
-         FeatureOff(model::NoAlternateRate), [&] {
-           scratch_.Set_AlternateRate(asFloat(x));
-           staged_.alternateRate = x;
-         });
-  } else if (tag == "DCH=") {
-    take(
-        number(model::kPrmDemandCharge, x), "DEMAND CHARGE ERROR",
-        FeatureOff(model::NoDemandCharge),
-        [&] {
-          scratch_.Set_DemandCharge(asFloat(x));
-          staged_.demandCharge = x;
-        },
-        [&] { kept.demandCharge = asFloat(x); });
-  } else if (tag == "DMR=") {
-    take(
-        number(model::kPrmDemandRebate, x), "UTILITY INCENTIVE ERROR",
-        FeatureOff(model::NoDemandRebate),
-        [&] {
-          scratch_.Set_DemandRebate(asFloat(x));
-          staged_.demandRebate = x;
-        },
-        [&] { kept.demandRebate = asFloat(x); });
-  } else if (tag == "BYR=") {
-    take(
-        leading(1, n, true), "BYPASS REQUEST ERROR", FeatureOff(model::NoBypass),
-        [&] { scratch_.Set_BypassRequired(static_cast<std::int16_t>(n)); },
-        [&] { kept.bypassRequired = static_cast<std::int16_t>(n); });
-  } else if (tag == "CAT=") {
-    scratch_.Set_CatalogNumber(text::cp1252ToUtf8(value));
-    ++blockTags_;
-  } else if (tag == "ASD=") {
-    if (!leading(1, n, true)) error("AUTO SEARCH DRIVE ERROR");
-  } else if (tag == "ASC=") {
-    if (!leading(1, n, true)) error("AUTO SEARCH CHANGED SELECTION ERROR");
-  } else if (tag == "SPR=") {
-    take(number(model::kPrmDriveCost, x), "DRIVE SELL PRICE ERROR", false,
-         [&] { scratch_.Set_DriveCost(asFloat(x)); });
-  } else if (tag == "NSY=") {
-    take(whole(0, 250, n), "NUMBER OF SYSTEMS ERROR", false,
-         [&] { scratch_.Set_Quantity(static_cast<std::uint16_t>(n)); });
-  } else if (tag == "INC=") {
-    take(number(model::kPrmInstallCost, x), "INSTALLATION COST ERROR", false,
-         [&] { scratch_.Set_InstallCost(asFloat(x)); });
-  } else if (tag == "URB=") {
-    take(
-        number(model::kPrmUtilityIncentive, x), "UTILITY REBATE ERROR",
-        FeatureOff(model::NoUtilityIncentive),
-        [&] {
-          scratch_.Set_UtilityIncentive(asFloat(x));
-          staged_.utilityIncentive = x;
-        },
-        [&] { kept.utilityIncentive = asFloat(x); });
-  } else if (tag == "UMR=") {
-    take(number(model::kPrmPowerIncentive, x), "UTILITY MOTOR POWER REBATE ERROR",
-         FeatureOff(model::NoSystemIncentive), [&] {
-           scratch_.Set_PowerIncentive(asFloat(x));
-           staged_.powerIncentive = x;
-         });
-  } else if (tag == "DTC=") {
-    auto list = dutyList(value, 100);
-    int sum = 0;
-    if (list) {
-      for (auto v : *list) sum += v;
-    }
-    take(list && sum <= 100, "DUTY CYCLE ERROR", false, [&] {
-      for (int p = 1; p <= 10; ++p)
-        scratch_.Set_TimePercent(p, (*list)[static_cast<size_t>(p - 1)]);
-    });
-  } else if (tag == "FTC=") {
-    auto list = dutyList(value, 100);
-    take(list.has_value(), "FLOW RATE ERROR", FeatureOff(model::FixedFlowPoints), [&] {
-      for (int p = 1; p <= 10; ++p)
-        scratch_.Set_FlowPercent(p, (*list)[static_cast<size_t>(p - 1)]);
-    });
-  } else if (tag == "PRS=") {
-    auto list = dutyList(value, 1);
-    take(list.has_value(), "PEAK SELECTION ERROR", FeatureOff(model::NoAlternateRate), [&] {
-      for (int p = 1; p <= 10; ++p) {
-        scratch_.Set_AltRateAtPoint(p, (*list)[static_cast<size_t>(p - 1)] > 0 ? 1 : 0);
-      }
-    });
-  } else if (tag == "HSL=") {
-    take(whole(0, 1, n), "HOURS SELECTION ERROR", false,
-         [&] { scratch_.Set_HoursPerYearMode(static_cast<std::int16_t>(n)); });
-  } else if (tag == "URI=") {
-    take(
-        whole(0, 1, n), "UTILITY REBATE INTERVAL ERROR",
-        FeatureOff(model::NoUtilityIncentive) || FeatureOff(model::NoYearlyIncentive),
-        [&] {
-          scratch_.Set_IncentiveOneTime(static_cast<std::int16_t>(n));
-          staged_.header.utilityIncentiveOneTime = n == 1;
-        },
-        [&] { kept.incentiveOneTime = static_cast<std::int16_t>(n); });
-  } else if (tag == "UMI=") {
-    take(whole(0, 1, n), "UTILITY MOTOR POWER REBATE INTERVAL ERROR",
-         FeatureOff(model::NoSystemIncentive), [&] {
-           scratch_.Set_PowerIncentiveOneTime(static_cast<std::int16_t>(n));
-           staged_.powerIncentiveOneTime = n == 1;
-         });
-  } else if (tag == "URP=") {
-    take(
-        whole(0, 1, n), "UTILITY MOTOR POWER REBATE PER ERROR",
-        FeatureOff(model::NoSystemIncentive) || FeatureOff(model::NoPerSystemRebateUnit),
-        [&] {
-          scratch_.Set_IncentiveUnit(static_cast<model::IncentiveUnit>(n));
-          staged_.incentiveUnit = static_cast<model::IncentiveUnit>(n);
-        },
-        [&] { kept.incentiveUnit = static_cast<model::IncentiveUnit>(n); });
-  } else if (tag == "HPY=") {
-    take(whole(0, 8760, n), "HOURS PER YEAR ERROR", false,
-         [&] { scratch_.Set_HoursPerYear(static_cast<std::uint16_t>(n)); });
-  } else if (tag == "HPD=") {
-    take(whole(1, 24, n), "HOURS PER DAY ERROR", false,
-         [&] { scratch_.Set_HoursPerDay(static_cast<std::uint16_t>(n)); });
-  } else if (tag == "DPW=") {
-    take(whole(1, 7, n), "DAYS PER WEEK ERROR", false,
-         [&] { scratch_.Set_DaysPerWeek(static_cast<std::uint16_t>(n)); });
-  } else if (tag == "WPY=") {
-    take(whole(1, 52, n), "WEEKS PER YEAR ERROR", false,
-         [&] { scratch_.Set_WeeksPerYear(static_cast<std::uint16_t>(n)); });
+  // An empty line names no custom control, as in the title sections (and as
+  // a saved file says it), so the title stays as it is.
+  if (!trimSpaces(raw).empty()) {
+    staged_.customTitles[index - std::size(kInfoFields)] = fieldText(raw, kControlTitleLength);
   }
 }
 
-void ProjectFileReader::Run::handleParameterLine(const std::string& key) {
-  constexpr std::string_view kError = "DATA ENERGY SAVER ERROR";
-  const bool shape = key.size() > 12 && key[0] == 'P' && isDigit(key[1]) && isDigit(key[2]) &&
-                     isDigit(key[3]) && key[4] == '=' && key[5] == 'A' && key[6] == '1' &&
-                     key[7] == '-' && isDigit(key[8]) && isDigit(key[9]) && key[10] == '=';
-  if (!shape) return error(kError);
+void ProjectFileReader::Run::applicationName() {
+  const long long type = key_ == "FAN" ? 0 : key_ == "PUMP" ? 1 : key_ == "COOLING TOWER" ? 2 : -1;
+  // Then treated as a valid ATP value, switches included; it is no tag
+  // line, so it does not count towards the block's tags.
+  const TagRule& rule = *FindTag(kApplicationTag);
+  if (!ApplicationOffered(type)) return error(rule.message);
+  if (model::SwitchedOff(rule.switches)) return;
+  TagValue value;
+  value.whole = type;
+  TagTarget target{scratch_, staged_};
+  rule.apply(target, value);
+}
+
+void ProjectFileReader::Run::handleTag(std::string_view trimmed) {
+  // The value follows the four characters of the tag; an empty one, and a
+  // line of no known tag, is not read.
+  if (key_.size() <= 4) return;
+  const std::string_view key = key_;
+  const TagRule* rule = FindTag(key.substr(0, 4), &nextTag_);
+  if (rule == nullptr) return;
+  if (rule->tag == kFlowTag) flowLine_ = lineNumber_;
+  TagValue value;
+  if (!CheckTagValue(*rule, (rule->caseKept ? trimmed : key).substr(4), catalogue_, value)) {
+    return error(rule->message);
+  }
+  applyTag(*rule, value);
+}
+
+void ProjectFileReader::Run::applyTag(const TagRule& rule, const TagValue& value) {
+  if (rule.apply == nullptr) return;
+  if (model::SwitchedOff(rule.switches)) {
+    // A value the switch hides is kept as read, for the next save.
+    if (rule.keep != nullptr) rule.keep(scratch_.Kept(), value);
+    return;
+  }
+  TagTarget target{scratch_, staged_};
+  rule.apply(target, value);
+  ++blockTags_;
+}
+
+void ProjectFileReader::Run::handleParameterLine() {
+  const std::string_view key = key_;
+  const bool shape = key.size() > 12 && key[0] == 'P' && text::isDigit(key[1]) &&
+                     text::isDigit(key[2]) && text::isDigit(key[3]) && key[4] == '=' &&
+                     key[5] == 'A' && key[6] == '1' && key[7] == '-' && text::isDigit(key[8]) &&
+                     text::isDigit(key[9]) && key[10] == '=';
+  if (!shape) return error(kDataEnergySaverError);
   const int p = (key[1] - '0') * 100 + (key[2] - '0') * 10 + (key[3] - '0');
-  std::string_view value = std::string_view(key).substr(11);
+  std::string_view value = key.substr(11);
   value = value.substr(0, value.find(';'));
-  if (value.empty()) return error(kError);
+  if (value.empty()) return error(kDataEnergySaverError);
   for (char c : value) {
-    if (!isDigit(c) && c != '-' && c != '.') return error(kError);
+    if (!text::isDigit(c) && c != '-' && c != '.') return error(kDataEnergySaverError);
   }
   const double x = text::parseNumber(value).value_or(0);
   // Negative values and values beyond what the fields hold only give nonsense.
-  if (!(x >= 0 && x <= 1e30)) return error(kError);
-  const auto f = static_cast<float>(x);
-  // A value stands for a tag and keeps within that tag's limits, so that the
-  // project saved from it reads back (0 hours, days or weeks: not given).
-  auto upTo = [&](double limit) { return x <= limit ? true : (error(kError), false); };
-  auto upToParameter = [&](int n) { return upTo(catalogue_.Get_Prm_Maximum(n)); };
+  if (!(x >= 0 && x <= 1e30) || !applyParameter(p, value, x)) error(kDataEnergySaverError);
+}
 
-  if (p >= 1 && p <= 3) {
-    if (!upTo(p == 1 ? 24 : p == 2 ? 7 : 52)) return;
-    const std::uint16_t whole = clampUnsigned16(std::nearbyint(x));
-    if (p == 1) scratch_.Set_HoursPerDay(whole);
-    if (p == 2) scratch_.Set_DaysPerWeek(whole);
-    if (p == 3) scratch_.Set_WeeksPerYear(whole);
-  } else if (p == 4) {
-    if (!upToParameter(model::kPrmEnergyRate)) return;
-    scratch_.Set_EnergyRate(f);
-    staged_.energyRate = x;
-  } else if (p == 5) {
-    if (!upToParameter(model::kPrmMotorPower)) return;
-    scratch_.Set_MotorHp(f);
-  } else if (p == 6) {
-    if (!upToParameter(model::kPrmMotorEfficiency)) return;
-    scratch_.Set_MotorEfficiency(f);
-    if (!FeatureOff(model::NoDriveMotorEfficiency) && scratch_.DriveMotorEfficiency() == 0) {
-      scratch_.Set_DriveMotorEfficiency(f);
-    }
-  } else if (p == 7 || p == 20) {
-    if (x < catalogue_.Get_Prm_Minimum(model::kPrmDriveEfficiency) ||
-        x > catalogue_.Get_Prm_Maximum(model::kPrmDriveEfficiency)) {
-      return error(kError);
-    }
+bool ProjectFileReader::Run::applyParameter(int p, std::string_view value, double x) {
+  if (p == 7 || p == 20) {
+    if (!driveEfficiencyAccepted(x)) return false;
     staged_.driveEfficiency = x;
-  } else if (p == 8) {
-    if (!upToParameter(model::kPrmPowerIncentive)) return;
-    if (!FeatureOff(model::NoSystemIncentive)) {
-      scratch_.Set_PowerIncentive(f);
-      staged_.powerIncentive = x;
-    }
-  } else if (p == 9) {
-    if (!upToParameter(model::kPrmDriveCost)) return;
-    scratch_.Set_DriveCost(f);
-  } else if (p >= 10 && p <= 19) {
-    if (!upTo(100)) return;
-    dataSaverTime_[static_cast<size_t>(p - 10)] = x;
-    if (p == 19) {
-      double sum = 0;
-      for (double share : dataSaverTime_) sum += std::nearbyint(share);
-      if (sum > 100) return error(kError);
-      for (int i = 1; i <= 10; ++i) {
-        scratch_.Set_TimePercent(
-            i, clampUnsigned16(std::nearbyint(dataSaverTime_[static_cast<size_t>(i - 1)])));
-      }
-    }
-  } else if (p >= 21 && p <= 70) {
-    const int curve = (p - 21) / 10;  // damper, inlet vane, valve, custom 1, custom 2
-    const int point = (p - 21) % 10;
-    if (x > 1) return error(kError);
-    dataSaverCurves_[static_cast<size_t>(curve)][static_cast<size_t>(point)] = x;
-    if (point == 9)
-      staged_.curves[static_cast<size_t>(curve)] = dataSaverCurves_[static_cast<size_t>(curve)];
-  } else if (p == 71 || p == 72) {
-    if (value != "0" && value != "1") return error(kError);
-    staged_.customSelected[static_cast<size_t>(p - 71)] = value == "1";
-  } else if (p == 73) {
-    if (!FeatureOff(model::NoSystemIncentive)) {
-      scratch_.Set_PowerIncentiveOneTime(static_cast<std::int16_t>(std::nearbyint(x) == 1 ? 1 : 0));
-      staged_.powerIncentiveOneTime = std::nearbyint(x) == 1;
-    }
-  } else {
-    error(kError);
+    return true;
   }
+  if (p >= 10 && p <= 19) {
+    if (x > 100) return false;
+    dataSaverTime_[static_cast<size_t>(p - 10)] = x;
+    if (p < 19) return true;
+    double sum = 0;
+    for (double share : dataSaverTime_) sum += std::nearbyint(share);
+    if (sum > 100) return false;
+    for (int i = 1; i <= 10; ++i) {
+      scratch_.Set_TimePercent(
+          i, clampUnsigned16(std::nearbyint(dataSaverTime_[static_cast<size_t>(i - 1)])));
+    }
+    return true;
+  }
+  if (p >= 21 && p <= 70) {
+    // Damper, inlet vane, valve, custom 1, custom 2; staged at the last point.
+    const auto curve = static_cast<size_t>((p - 21) / 10);
+    const auto point = static_cast<size_t>((p - 21) % 10);
+    if (x > 1) return false;
+    dataSaverCurves_[curve][point] = x;
+    if (point == 9) staged_.curves[curve] = dataSaverCurves_[curve];
+    return true;
+  }
+  if (p == 71 || p == 72) {
+    if (value != "0" && value != "1") return false;
+    staged_.customSelected[static_cast<size_t>(p - 71)] = value == "1";
+    return true;
+  }
+  return applyParameterAsTag(p, x);
+}
+
+// The other parameters stand for tags. A value keeps within its tag's limits,
+// so that the project saved from it reads back (0 hours, days or weeks: not
+// given).
+bool ProjectFileReader::Run::applyParameterAsTag(int p, double x) {
+  const TagRule* rule = FindParameterTag(p);
+  if (rule == nullptr) return false;
+  TagValue value;
+  value.number = x;
+  if (p == kIntervalParameter) {
+    value.whole = std::nearbyint(x) == 1 ? 1 : 0;
+  } else {
+    const double limit = rule->check.kind == TagCheck::Kind::Number
+                             ? catalogue_.Get_Prm_Maximum(rule->check.parameter)
+                             : static_cast<double>(rule->check.high);
+    if (x > limit) return false;
+    value.whole = clampUnsigned16(std::nearbyint(x));
+  }
+  if (!model::SwitchedOff(rule->switches)) {
+    TagTarget target{scratch_, staged_};
+    rule->apply(target, value);
+  }
+  return true;
 }
 
 bool ProjectFileReader::Run::endBlock() {
@@ -845,9 +559,10 @@ bool ProjectFileReader::Run::endBlock() {
     error(kItemInformationError);
     return true;
   }
+  // A pump has no outlet damper.
   if (scratch_.ApplicationType() == model::ApplicationType::Pump &&
       scratch_.FlowControl() == model::FlowControl::OutletDamper) {
-    errorAt(kFlowTypeError, flowLineLabel_);
+    errorAt(FindTag(kFlowTag)->message, flowLine_);
     return true;
   }
   keepScratch();
@@ -868,7 +583,7 @@ bool ProjectFileReader::Run::finish() {
   } else if (currency && power && !dimension) {
     // One system written without blocks; a second block would be lost.
     if (blocksStarted_ > 1) {
-      errorAt(kSystemCountError, secondBlockLabel_);
+      errorAt(kSystemCountError, secondBlockLine_);
       return false;
     }
     systemCount_ = 1;
@@ -893,14 +608,21 @@ ProjectFileReader::ProjectFileReader(const model::ParameterCatalogue& catalogue,
     : catalogue_(catalogue), messages_(messages) {}
 
 bool ProjectFileReader::Read_Project_Stream(std::istream& in) {
+  // By character, so that a stream failing part way keeps what came before
+  // and its lines are checked first, as they would be read one by one.
+  std::string bytes;
+  for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+    bytes.push_back(static_cast<char>(c));
+  }
   staged_ = StagedProject{};
   Run run(catalogue_, messages_, staged_);
-  return run.read(in);
+  return run.read(bytes, in.bad());
 }
 
 bool ProjectFileReader::Read_Project_Text(std::string_view bytes) {
-  std::istringstream in{std::string(bytes)};
-  return Read_Project_Stream(in);
+  staged_ = StagedProject{};
+  Run run(catalogue_, messages_, staged_);
+  return run.read(bytes, false);
 }
 
 bool ProjectFileReader::ReadProjectFile(const std::filesystem::path& path,
