@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -105,6 +106,12 @@ TEST_F(WizardTest, SingleSystemWalkStoresTheEditorIntoSystemOne) {
   EXPECT_EQ(alert.played, 1);
   typeAndLeave(child<QLineEdit>(*window, "A101"), "");
   EXPECT_EQ(child<QLineEdit>(*window, "A101")->text(), "1");
+
+  // The second way of entering hours shows one yearly field instead of three.
+  child<QRadioButton>(*window, "rdbStp3_EditSyst_HourYear")->click();
+  EXPECT_FALSE(child<QRadioButton>(*window, "rdbStp3_EditSyst_HourDays")->isChecked());
+  EXPECT_TRUE(child(*window, "A137")->isVisible());
+  EXPECT_FALSE(child(*window, "A101")->isVisible());
 
   visibleButton("bibContinue")->click();
   EXPECT_EQ(step(), 4);

@@ -126,9 +126,9 @@ QString FieldAccessibleName(const WizardField& field) {
       break;
   }
   QString name = caption;
-  if (field.kind == FieldKind::RadioButton && field.group == FieldGroup::HoursOfOperation) {
-    name = qtext(model::FieldGroupCaption(field.group)) + QLatin1Char(' ') + caption;
-  } else if (captionRepeats(field) && !model::FieldGroupCaption(field.group).empty()) {
+  const bool hoursChoice =
+      field.kind == FieldKind::RadioButton && field.group == FieldGroup::HoursOfOperation;
+  if (hoursChoice || (captionRepeats(field) && !model::FieldGroupCaption(field.group).empty())) {
     name = qtext(model::FieldGroupCaption(field.group)) + QLatin1Char(' ') + caption;
   }
   if (field.value == FieldValue::IncentiveUnit) name += QStringLiteral(" unit");

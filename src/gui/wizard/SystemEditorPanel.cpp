@@ -1,5 +1,6 @@
 #include "gui/wizard/SystemEditorPanel.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -184,7 +185,12 @@ QWidget* SystemEditorPanel::buildInput(const WizardField& f, QWidget* parent) {
   for (const Hint& h : kHints) {
     if (h.name == f.name) radio->setToolTip(qtext(h.text));
   }
-  if (f.value == FieldValue::HoursPerYearMode) {
+  // Each choice's buttons sit in rows of their own, so they are grouped by hand.
+  const bool hours = f.value == FieldValue::HoursPerYearMode;
+  QButtonGroup*& group = hours ? hoursChoice_ : incentiveChoice_;
+  if (!group) group = new QButtonGroup(this);
+  group->addButton(radio);
+  if (hours) {
     (f.item == 1 ? hoursPerYear_ : hoursPerDay_) = radio;
     connect(radio, &QRadioButton::toggled, this, [this, item = f.item](bool on) {
       if (on) wizard_.Set_Hours_Per_Year(item == 1);

@@ -8,6 +8,7 @@
 #include "model/WizardFields.h"
 #include "wizard/SystemEditor.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -73,6 +74,8 @@ class SystemEditorPanel : public QWidget {
   QRadioButton* hoursPerYear_ = nullptr;
   QRadioButton* incentiveOneTime_ = nullptr;
   QRadioButton* incentiveYearly_ = nullptr;
+  QButtonGroup* hoursChoice_ = nullptr;
+  QButtonGroup* incentiveChoice_ = nullptr;
   std::array<QCheckBox*, model::kPointCount> alternate_{};
   std::vector<QWidget*> wetBulb_;
   QLabel* total_ = nullptr;

@@ -141,16 +141,16 @@ SystemsTreeWidget::SystemsTreeWidget(QWidget* parent) : QTreeWidget(parent) {
   });
 }
 
-TreeNode* SystemsTreeWidget::nodeOf(const QTreeWidgetItem* item) {
-  if (!item) return nullptr;
-  return reinterpret_cast<TreeNode*>(item->data(0, Qt::UserRole).value<quintptr>());
+TreeNode* SystemsTreeWidget::nodeOf(const QTreeWidgetItem* item) const {
+  const auto it = nodes_.find(item);
+  return it == nodes_.end() ? nullptr : it->second;
 }
 
-QTreeWidgetItem* SystemsTreeWidget::addItem(const TreeNode& node, QTreeWidgetItem* parent) {
+QTreeWidgetItem* SystemsTreeWidget::addItem(TreeNode& node, QTreeWidgetItem* parent) {
   auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
   item->setText(0, qtext(node.item.text));
   item->setIcon(0, treeIcon(node.item.imageIndex));
-  item->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&node)));
+  nodes_[item] = &node;
   for (const auto& child : node.children) addItem(*child, item);
   item->setExpanded(node.expanded || !parent);
   return item;
@@ -161,7 +161,8 @@ void SystemsTreeWidget::show(const wizard::TreeModel& model, bool force) {
   shownRevision_ = model.Revision();
   showing_ = true;
   clear();
-  if (const TreeNode* root = model.Root()) addItem(*root, nullptr);
+  nodes_.clear();
+  if (TreeNode* root = model.Root()) addItem(*root, nullptr);
   for (QTreeWidgetItemIterator it(this); *it; ++it) {
     if (nodeOf(*it) == model.Selected()) setCurrentItem(*it);
   }

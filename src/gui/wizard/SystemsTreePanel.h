@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 #include <QWidget>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 #include "wizard/ResultLabels.h"
@@ -32,7 +33,7 @@ class SystemsTreeWidget : public QTreeWidget {
 
   // Shows the model again when it changed since the last showing.
   void show(const wizard::TreeModel& model, bool force = false);
-  static wizard::TreeNode* nodeOf(const QTreeWidgetItem* item);
+  wizard::TreeNode* nodeOf(const QTreeWidgetItem* item) const;
 
   std::function<void(wizard::TreeNode*)> Selected;
   std::function<void()> DoubleClicked;
@@ -49,8 +50,9 @@ class SystemsTreeWidget : public QTreeWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  QTreeWidgetItem* addItem(const wizard::TreeNode& node, QTreeWidgetItem* parent);
+  QTreeWidgetItem* addItem(wizard::TreeNode& node, QTreeWidgetItem* parent);
 
+  std::unordered_map<const QTreeWidgetItem*, wizard::TreeNode*> nodes_;
   unsigned shownRevision_ = ~0U;
   const wizard::TreeNode* dragSource_ = nullptr;
   bool showing_ = false;

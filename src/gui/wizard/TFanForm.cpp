@@ -201,7 +201,7 @@ QWidget* TFanForm::buildButtonBars() {
     const char* hint;
     std::function<void()> action;
   };
-  auto makeBar = [&](int view, BarButton first, BarButton goBack) {
+  auto makeBar = [&](int view, const BarButton& first, const BarButton& goBack) {
     auto* w = new QWidget(bar);
     auto* r = new QHBoxLayout(w);
     r->setContentsMargins(0, 0, 0, 0);
