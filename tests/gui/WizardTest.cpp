@@ -176,12 +176,28 @@ TEST_F(WizardTest, MultiSystemProjectAddsSystemsToTheTree) {
   EXPECT_EQ(shownName->accessibleDescription(), "Return fan");
   EXPECT_EQ(shownName->accessibleName(), "Name:");
 
+  // A category shows how many systems of its type there are.
+  tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+  auto* count = child<QLabel>(*window, "lblStp3_ProjMgmt_CtgrSyst_Valu");
+  EXPECT_TRUE(count->isVisible());
+  EXPECT_EQ(count->text(), "2");
+  EXPECT_EQ(count->accessibleDescription(), "2");
+  tree->setCurrentItem(tree->topLevelItem(0)->child(0)->child(1));
+
   // Escape is the update bar's Go Back: back to the overview, nothing stored.
   visibleButton("bibStp3_ProjMgmt_EditSyst")->click();
   ASSERT_TRUE(child(*window, "bibUpdateSystem")->isVisible());
   QTest::keyClick(window.get(), Qt::Key_Escape);
   EXPECT_TRUE(tree->isVisible());
   EXPECT_TRUE(window->isVisible());
+
+  // Removing a system changes what Save writes: closing must offer to save it.
+  state.ProjectModified = false;
+  messages.answer = MessageAnswer::Yes;
+  visibleButton("bibStp3_ProjMgmt_RemvSyst")->click();
+  EXPECT_EQ(project.SystemCount(), 1);
+  EXPECT_TRUE(state.ProjectModified);
+  EXPECT_EQ(tree->topLevelItem(0)->child(0)->childCount(), 1);
 }
 
 TEST_F(WizardTest, EveryInputIsNamedAfterWhatTheUserSees) {

@@ -495,10 +495,10 @@ void SystemsTreePanel::showMainRows() {
 
 void SystemsTreePanel::showDutyRows() {
   const int current = wizard_.wizard.CurrentSystem;
-  if (current < 1) return;
-  const auto rows = model::System_Duty_Rows(session_.model.project, current);
+  if (current < 1 || current > session_.model.project.SystemCount()) return;
   const model::TVexEnergySystem* system = session_.model.project.Get_System(current);
   if (!system) return;
+  const auto rows = model::System_Duty_Rows(session_.model.project, current);
   wizard::DutyCycleEntries entries;
   const bool rateColumn = wizard_.Main_Rows().rateColumn;
   rateHeading_->setVisible(rateColumn);
