@@ -7,7 +7,7 @@ packages=(
   build-essential g++ cmake ninja-build pkg-config make
   clang libclang-rt-14-dev clang-format clang-tidy
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   qtkeychain-qt6-dev qt6-image-formats-plugins qt6-qpa-plugins libgl-dev
   xvfb xauth poppler-utils fonts-dejavu-core
 )

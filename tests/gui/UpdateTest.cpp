@@ -342,7 +342,11 @@ TEST(UpdateNotice, NoIsTheDefaultAndTheLinkOpensTheProxyDialog) {
 
 class UpdateMainWindowTest : public korvane::testing::SessionFixture {
  protected:
-  void SetUp() override { ASSERT_TRUE(session.Build_Catalogue()); }
+  void SetUp() override {
+    ASSERT_TRUE(session.Build_Catalogue());
+    // An opened file shows the wizard, which would wait modally for the user.
+    window.OpenWizard = [] {};
+  }
   shell::RunState state;
   MainWindow window{session, state, alert, messages, preferences::NumberFormat{}};
 };

@@ -22,6 +22,7 @@
 #include "gui/shell/ProjectTypeDialog.h"
 #include "gui/update/ProxyDialog.h"
 #include "gui/update/UpdateAgent.h"
+#include "gui/wizard/TFanForm.h"
 #include "model/FeatureSwitches.h"
 #include "platform/SettingsStore.h"
 #include "platform/SettingsTable.h"
@@ -102,6 +103,22 @@ MainWindow::MainWindow(EstimatorSession& session, shell::RunState& state, AlertS
   projectType_->Help = help;
   englishFormulas_->Help = help;
   metricFormulas_->Help = help;
+  connectWizard(help);
+}
+
+void MainWindow::connectWizard(const std::function<void(const char*)>& help) {
+  wizard_ = std::make_unique<TFanForm>(session_, state_, this);
+  wizard_->Help = help;
+  wizard_->Calculator = [this] { StartCalculator(messages_); };
+  wizard_->EditReportLayout = [this] {
+    preferences_->Open(PreferencesDialog::kReportPage, state_.ProjectActive);
+  };
+  wizard_->ProjectNameChanged = [this] { Update_Status_Bar(); };
+  OpenWizard = [this] { wizard_->Open(); };
+  lifecycle_.TreeOrder = [this] { return wizard_->core().ReportSystemOrder(); };
+  lifecycle_.ProjectRead = [this](const OpenOutcome& opened) {
+    wizard_->After_Project_Read(opened);
+  };
 }
 
 MainWindow::~MainWindow() = default;

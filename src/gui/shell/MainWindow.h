@@ -25,6 +25,7 @@ class ProjectTypeDialog;
 class AboutDialog;
 class FormulaDialog;
 class UpdateAgent;
+class TFanForm;
 
 // The home screen: menus, toolbar, status bar and the project lifecycle. It
 // shows no project data itself; all estimation happens in the wizard.
@@ -41,8 +42,9 @@ class MainWindow : public QMainWindow, public shell::LifecycleUi {
     return metric ? *metricFormulas_ : *englishFormulas_;
   }
   UpdateAgent& updates() { return *updates_; }
+  TFanForm& wizard() { return *wizard_; }
 
-  // The estimation wizard, once there is one; until then nothing opens.
+  // Opens the estimation wizard; tests put their own here.
   std::function<void()> OpenWizard;
   // Runs the start-up work of the first showing (public for tests).
   void First_Shown();
@@ -72,6 +74,7 @@ class MainWindow : public QMainWindow, public shell::LifecycleUi {
   void buildMenus();
   void buildToolBar();
   void buildStatusBar();
+  void connectWizard(const std::function<void(const char*)>& help);
   void programSetup();
   void openStartupFile();
 
@@ -85,6 +88,7 @@ class MainWindow : public QMainWindow, public shell::LifecycleUi {
   std::unique_ptr<FormulaDialog> englishFormulas_;
   std::unique_ptr<FormulaDialog> metricFormulas_;
   std::unique_ptr<UpdateAgent> updates_;
+  std::unique_ptr<TFanForm> wizard_;
   std::array<QAction*, 4> recent_{};
   std::array<QLabel*, 4> panels_{};
   QAction* newAction_ = nullptr;

@@ -14,7 +14,10 @@
 #include "gui/update/ProxyDialog.h"
 #include "gui/update/UpdateAgent.h"
 #include "gui/update/UpdateNoticeDialog.h"
+#include "gui/wizard/TFanForm.h"
 #include "session/EstimatorSession.h"
+#include "shell/ProjectTypeChoice.h"
+#include "shell/RunState.h"
 #include "update/UpdateCheck.h"
 
 namespace korvane::desktop {
@@ -33,9 +36,57 @@ bool save(QWidget& widget, const QDir& dir, const QString& name) {
   return widget.grab().save(dir.filePath(name + QStringLiteral(".png")));
 }
 
+// The wizard of a new project of one fan, then of several systems.
+bool wizardPictures(gui::MainWindow& window, EstimatorSession& session, shell::RunState& state,
+                    const QDir& dir) {
+  bool ok = true;
+  gui::TFanForm& wizard = window.wizard();
+  const std::vector<shell::ApplicationEntry> types = shell::ApplicationEntries();
+  shell::SetUpSingleSystemProject(state, &types.front());
+  state.ProjectActive = true;
+  wizard.Prepare_Show();
+  wizard.show();
+  ok &= save(wizard, dir, QStringLiteral("wizard-welcome"));
+  wizard.core().Start_Project();
+  wizard.Reload();
+  for (int step = 1; step <= wizard::kStepCount; ++step) {
+    wizard.core().Select_Step(step);
+    wizard.Reload();
+    ok &= save(wizard, dir, QStringLiteral("wizard-single-step-%1").arg(step));
+  }
+  wizard.close();
+
+  shell::SetUpMultiSystemProject(state);
+  state.ResumeProject = true;
+  wizard.core().wizard.CurrentSystem = -1;
+  session.model.project.Set_System_Count(0);
+  wizard.Prepare_Show();
+  wizard.show();
+  wizard::EstimationWizard& core = wizard.core();
+  const std::array<const char*, 3> names = {"Supply fan AHU-1", "Return fan AHU-1",
+                                            "Chilled water pump P-2"};
+  for (size_t i = 0; i < names.size(); ++i) {
+    core.Select_Step(3);
+    core.Add_System_Clicked();
+    core.editor.choices.identification = names[i];
+    core.Set_Application_Type(i == 2 ? 1 : 0);
+    core.Add_System();
+  }
+  wizard.Reload();
+  ok &= save(wizard, dir, QStringLiteral("wizard-multi-overview"));
+  core.Edit_System(wizard::EditTrigger::Button);
+  wizard.Reload();
+  ok &= save(wizard, dir, QStringLiteral("wizard-multi-editor"));
+  core.Go_Back_From_Update();
+  wizard.Reload();
+  wizard.close();
+  return ok;
+}
+
 }  // namespace
 
-bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, const QString& path) {
+bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, shell::RunState& state,
+                     const QString& path) {
   QDir dir(path);
   if (!dir.mkpath(QStringLiteral("."))) return false;
   bool ok = true;
@@ -104,6 +155,8 @@ bool TakeScreenshots(gui::MainWindow& window, EstimatorSession& session, const Q
   proxy.show();
   ok &= save(proxy, dir, QStringLiteral("proxy-settings"));
   proxy.close();
+
+  ok &= wizardPictures(window, session, state, dir);
   return ok;
 }
 

@@ -109,8 +109,9 @@ int main(int argc, char* argv[]) {
     window.updates().MakeSettingsPrivate = [&store] { store.makePrivate(); };
     if (!screenshotDir.isEmpty()) {
       splash.close();
-      return korvane::desktop::TakeScreenshots(window, session, screenshotDir) ? EXIT_SUCCESS
-                                                                               : EXIT_FAILURE;
+      return korvane::desktop::TakeScreenshots(window, session, state, screenshotDir)
+                 ? EXIT_SUCCESS
+                 : EXIT_FAILURE;
     }
     window.show();
     if (quitWhenShown) QTimer::singleShot(0, &app, &QApplication::quit);
