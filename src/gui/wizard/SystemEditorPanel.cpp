@@ -61,10 +61,22 @@ bool sideBySide(FieldGroup group) {
   return group == FieldGroup::MotorData || group == FieldGroup::DriveData;
 }
 
+// List items carry the number a kind is stored as.
+template <typename Kind>
+int itemData(Kind kind) {
+  return static_cast<int>(kind);
+}
+
 void selectData(QComboBox* list, int value) {
   if (!list) return;
   const QSignalBlocker block(list);
   list->setCurrentIndex(list->findData(value));
+}
+
+// Nothing selects no item.
+template <typename Kind>
+void selectData(QComboBox* list, std::optional<Kind> kind) {
+  selectData(list, kind ? itemData(*kind) : -1);
 }
 
 }  // namespace
@@ -212,25 +224,31 @@ QComboBox* SystemEditorPanel::buildList(const WizardField& f, QWidget* parent) {
   switch (f.value) {
     case FieldValue::ApplicationType:
       for (const shell::ApplicationEntry& e : shell::ApplicationEntries()) {
-        list->addItem(qtext(e.name), e.application);
+        list->addItem(qtext(e.name), itemData(e.application));
       }
       type_ = list;
       connect(list, &QComboBox::activated, this, [this, list](int item) {
-        wizard_.Set_Application_Type(list->itemData(item).toInt());
+        wizard_.Set_Application_Type(
+            static_cast<model::ApplicationType>(list->itemData(item).toInt()));
       });
       break;
     case FieldValue::FlowControl: {
-      const int type = f.condition == RowCondition::PumpOnly ? 1 : 0;
+      const bool pump = f.condition == RowCondition::PumpOnly;
+      const auto type = pump ? model::ApplicationType::Pump : model::ApplicationType::Fan;
       for (const model::FlowControlItem& item :
            model::FlowControlItems(type, session_.values.customTitles)) {
-        list->addItem(qtext(item.name), item.value);
+        list->addItem(qtext(item.name), itemData(item.value));
       }
-      (type == 1 ? pumpFlow_ : fanFlow_) = list;
-      int& chosen = type == 1 ? choices.pumpFlowControl : choices.fanFlowControl;
+      (pump ? pumpFlow_ : fanFlow_) = list;
+      std::optional<model::FlowControl>& chosen =
+          pump ? choices.pumpFlowControl : choices.fanFlowControl;
+      const auto flowOf = [list](int item) {
+        return static_cast<model::FlowControl>(list->itemData(item).toInt());
+      };
       // Every list starts on its first item.
-      if (chosen < 0 && list->count() > 0) chosen = list->itemData(0).toInt();
+      if (!chosen && list->count() > 0) chosen = flowOf(0);
       connect(list, &QComboBox::activated, this,
-              [list, &chosen](int item) { chosen = list->itemData(item).toInt(); });
+              [flowOf, &chosen](int item) { chosen = flowOf(item); });
       break;
     }
     case FieldValue::VoltageClass:
@@ -244,7 +262,8 @@ QComboBox* SystemEditorPanel::buildList(const WizardField& f, QWidget* parent) {
     case FieldValue::IncentiveUnit:
       incentiveUnit_ = list;
       connect(list, &QComboBox::activated, this, [this, list](int item) {
-        wizard_.editor.Set_Incentive_Unit(list->itemData(item).toInt());
+        wizard_.editor.Set_Incentive_Unit(
+            static_cast<model::IncentiveUnit>(list->itemData(item).toInt()));
         for (ParameterEdit* edit : edits_) edit->load();
       });
       break;
@@ -382,10 +401,11 @@ void SystemEditorPanel::loadChoices() {
     const bool kw = session_.model.project.PowerInKw() != 0;
     const int items = model::FeatureOff(model::NoPerSystemRebateUnit) ? 1 : 2;
     for (int item = 0; item < items; ++item) {
-      incentiveUnit_->addItem(qtext(preferences::IncentiveUnitItemText(session_.values, item, kw)),
+      const auto unit = static_cast<model::IncentiveUnit>(item);
+      incentiveUnit_->addItem(qtext(preferences::IncentiveUnitItemText(session_.values, unit, kw)),
                               item);
     }
-    incentiveUnit_->setCurrentIndex(incentiveUnit_->findData(choices.incentiveUnit));
+    incentiveUnit_->setCurrentIndex(incentiveUnit_->findData(itemData(choices.incentiveUnit)));
   }
   if (name_) name_->setText(qtext(choices.identification));
   for (auto [radio, on] : {std::pair{hoursPerDay_, !choices.hoursPerYear},
@@ -406,9 +426,12 @@ void SystemEditorPanel::loadChoices() {
 void SystemEditorPanel::load() {
   loadChoices();
   for (ParameterEdit* edit : edits_) edit->load();
-  const bool kw = session_.model.project.PowerInKw() != 0;
+  const preferences::DisplaySettings display = wizard_.Display_Settings();
   for (const Row& row : rows_) {
-    if (row.unit) row.unit->setText(qtext(model::UnitLabelText(*row.field, wizard_.display, kw)));
+    if (row.unit) {
+      row.unit->setText(
+          qtext(model::UnitLabelText(*row.field, display.results, display.powerInKw)));
+    }
   }
   showCheck();
 }

@@ -70,20 +70,20 @@ constexpr std::array kNavigationHelp{
 
 // Main-system-data rows that come and go with the selected system, by slot.
 struct RowRule {
-  int slot;
+  model::ResultSlot slot;
   bool MainSystemDataRows::*shown;
 };
 constexpr std::array kRowRules{
-    RowRule{77, &MainSystemDataRows::type},
-    RowRule{35, &MainSystemDataRows::flowControl},
-    RowRule{6, &MainSystemDataRows::minimumHead},
-    RowRule{4, &MainSystemDataRows::driveMotorEfficiency},
-    RowRule{40, &MainSystemDataRows::voltage},
-    RowRule{38, &MainSystemDataRows::fla},
-    RowRule{79, &MainSystemDataRows::utilityRebate},
-    RowRule{41, &MainSystemDataRows::systemCount},
-    RowRule{44, &MainSystemDataRows::daysPerWeek},
-    RowRule{47, &MainSystemDataRows::weeksPerYear},
+    RowRule{model::ResultSlot::SystemType, &MainSystemDataRows::type},
+    RowRule{model::ResultSlot::FlowControl, &MainSystemDataRows::flowControl},
+    RowRule{model::ResultSlot::MinimumHead, &MainSystemDataRows::minimumHead},
+    RowRule{model::ResultSlot::DriveMotorEfficiency, &MainSystemDataRows::driveMotorEfficiency},
+    RowRule{model::ResultSlot::Voltage, &MainSystemDataRows::voltage},
+    RowRule{model::ResultSlot::MotorFla, &MainSystemDataRows::fla},
+    RowRule{model::ResultSlot::UtilityIncentive, &MainSystemDataRows::utilityRebate},
+    RowRule{model::ResultSlot::Quantity, &MainSystemDataRows::systemCount},
+    RowRule{model::ResultSlot::DaysPerWeek, &MainSystemDataRows::daysPerWeek},
+    RowRule{model::ResultSlot::WeeksPerYear, &MainSystemDataRows::weeksPerYear},
 };
 
 // The groups of the main system data: left column, then right column.
@@ -360,7 +360,7 @@ void SystemsTreePanel::addLabel(const ResultLabel& label, QGridLayout* grid, int
   QWidget* caption = nullptr;
   if (label.role == wizard::LabelRole::Value) {
     value->setAccessibleName(qtext(wizard::AccessibleName(label)));
-    if (label.captionSlot < 0) {
+    if (!label.captionSlot) {
       caption = new QLabel(qtext(label.caption), parent);
       grid->addWidget(caption, row, 0);
     }
@@ -371,7 +371,7 @@ void SystemsTreePanel::addLabel(const ResultLabel& label, QGridLayout* grid, int
     grid->addWidget(value, row, 0, 1, 2);
   }
   // A line whose text is the caption of the next value stands in its place.
-  if (label.captionSlot >= 0) {
+  if (label.captionSlot) {
     for (const MainRow& r : mainRows_) {
       if (r.slot == label.captionSlot) caption = r.value;
     }
@@ -483,7 +483,7 @@ void SystemsTreePanel::showMainRows() {
   }
   // A value captioned by another slot's text is named by that text.
   for (const ResultLabel& label : wizard::ResultLabels()) {
-    if (label.page != LabelPage::SystemTab || label.captionSlot < 0) continue;
+    if (label.page != LabelPage::SystemTab || !label.captionSlot) continue;
     for (const MainRow& row : mainRows_) {
       if (row.slot != label.slot || !row.caption) continue;
       const auto* caption = static_cast<QLabel*>(row.caption);

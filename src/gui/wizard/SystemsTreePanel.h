@@ -77,7 +77,7 @@ class SystemsTreePanel : public QWidget {
 
  private:
   struct MainRow {
-    int slot;
+    model::ResultSlot slot;
     QWidget* caption;
     QWidget* value;
   };

@@ -260,7 +260,10 @@ void TFanForm::connectSwitches() {
   });
   w.hoursEntry.Set_Members([this](int view, bool shown) { editor_->showHoursRows(view, shown); });
   w.applicationLayout.Set_Members([this](int view, bool shown) {
-    if (shown) editor_->showApplicationLayout(wizard::ApplicationTypeLayout(view));
+    if (shown) {
+      editor_->showApplicationLayout(
+          wizard::ApplicationTypeLayout(static_cast<model::ApplicationType>(view)));
+    }
   });
 }
 
@@ -269,8 +272,13 @@ void TFanForm::run(const std::function<void()>& operation) {
   Reload();
 }
 
+// The step titles take the project type as it is stored (0 one system, 1 several).
+int TFanForm::titleType() const {
+  return state_.ProjectType == model::ProjectType::MultiSystem ? 1 : 0;
+}
+
 void TFanForm::showTitles() {
-  const int type = state_.ProjectType;
+  const int type = titleType();
   for (int step = 1; step <= wizard::kStepCount; ++step) {
     steps_->setTabText(step - 1, qtext(wizard::Step_Caption(step, type)));
     if (QLabel* title = titles_[static_cast<size_t>(step - 1)]) {
@@ -283,7 +291,7 @@ void TFanForm::showTitles() {
 
 void TFanForm::Reload() {
   showTitles();
-  customer_->load(qtext(wizard::Step_Title(1, state_.ProjectType)));
+  customer_->load(qtext(wizard::Step_Title(1, titleType())));
   utility_->load();
   editor_->load();
   overview_->load();
@@ -292,18 +300,9 @@ void TFanForm::Reload() {
 }
 
 void TFanForm::Prepare_Show() {
-  // The project's own units and symbols, as the preferences now give them.
-  model::ResultDisplay& display = wizard_->display;
-  display.currencySymbol = session_.values.currencySymbol;
-  display.metricUnits = session_.values.metricUnits;
-  display.automaticPowerUnit = session_.values.automaticPowerUnit;
-  display.weightLabel = session_.values.weightLabel;
-  display.tonsLabel = session_.values.tonsLabel;
-  display.co2UserDescription = session_.values.co2Description;
-  display.customTitles = session_.values.customTitles;
   wizard_->Form_Show();
   // The editor shows the rows of the type it holds.
-  if (wizard_->editor.choices.applicationType >= 0) {
+  if (wizard_->editor.choices.applicationType) {
     wizard_->Set_Application_Type(wizard_->editor.choices.applicationType);
   }
   overview_->load(true);

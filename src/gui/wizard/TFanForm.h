@@ -68,6 +68,7 @@ class TFanForm : public QDialog, public wizard::WizardWindow {
   void connectSwitches();
   void run(const std::function<void()>& operation);
   void showTitles();
+  int titleType() const;
 
   EstimatorSession& session_;
   shell::RunState& state_;

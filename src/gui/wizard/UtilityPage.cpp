@@ -138,8 +138,9 @@ UtilityPage::UtilityPage(EstimatorSession& session, wizard::EstimationWizard& wi
       for (std::string_view unit : kDemandUnits) demandUnit_->addItem(qtext(unit));
       box->addWidget(demandUnit_);
       box->addStretch();
-      connect(demandUnit_, &QComboBox::activated, this,
-              [this](int item) { session_.header.demandUnitItem = item; });
+      connect(demandUnit_, &QComboBox::activated, this, [this](int item) {
+        session_.header.demandUnit = item == 1 ? model::DemandUnit::Kva : model::DemandUnit::Kw;
+      });
       rows->addWidget(group, row++, 0, 1, 4);
       continue;
     }
@@ -165,7 +166,9 @@ void UtilityPage::load() {
   if (oneTime_ && yearly_) {
     (session_.header.utilityIncentiveOneTime ? oneTime_ : yearly_)->setChecked(true);
   }
-  if (demandUnit_) demandUnit_->setCurrentIndex(session_.header.demandUnitItem == 1 ? 1 : 0);
+  if (demandUnit_) {
+    demandUnit_->setCurrentIndex(session_.header.demandUnit == model::DemandUnit::Kva ? 1 : 0);
+  }
 }
 
 }  // namespace korvane::gui

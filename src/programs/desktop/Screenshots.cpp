@@ -69,7 +69,7 @@ bool wizardPictures(gui::MainWindow& window, EstimatorSession& session, shell::R
     core.Select_Step(3);
     core.Add_System_Clicked();
     core.editor.choices.identification = names[i];
-    core.Set_Application_Type(i == 2 ? 1 : 0);
+    core.Set_Application_Type(i == 2 ? model::ApplicationType::Pump : model::ApplicationType::Fan);
     core.Add_System();
   }
   wizard.Reload();
