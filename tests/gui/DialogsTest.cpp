@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FindChild.h"
 #include "SessionFixture.h"
 #include "gui/calculators/FormulaDialog.h"
 #include "gui/platform/QSettingsStore.h"
@@ -31,12 +32,7 @@ namespace {
 
 using korvane::testing::SessionFixture;
 
-template <typename T = QWidget>
-T* child(QWidget& parent, const char* name) {
-  T* found = parent.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(found, nullptr) << name;
-  return found;
-}
+using korvane::testing::child;
 
 // Types into a field and leaves it, as the user does.
 void typeAndLeave(QLineEdit* field, const QString& text) {

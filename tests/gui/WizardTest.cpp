@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "FindChild.h"
 #include "SessionFixture.h"
 #include "gui/wizard/TFanForm.h"
 #include "model/WizardFields.h"
@@ -23,12 +24,7 @@ namespace {
 
 using korvane::testing::SessionFixture;
 
-template <typename T = QWidget>
-T* child(QWidget& parent, const char* name) {
-  T* found = parent.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(found, nullptr) << name;
-  return found;
-}
+using korvane::testing::child;
 
 // Types into a field and leaves it, as the user does with Tab.
 void typeAndLeave(QLineEdit* field, const QString& text) {
