@@ -221,6 +221,9 @@ TEST_F(WizardTest, EveryInputIsNamedAfterWhatTheUserSees) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->accessibleName(), QString::fromLatin1(c.accessibleName)) << c.object;
   }
+  // The bare "2" of the hours choice is explained to a screen reader.
+  EXPECT_EQ(child(*window, "rdbStp3_EditSyst_HourYear")->accessibleDescription(),
+            QStringLiteral("Enter operation time in total yearly hours"));
   // No two inputs of one step share a name.
   for (QWidget* page :
        {child(*window, "Step1"), child(*window, "Step2"), child(*window, "Step3")}) {

@@ -194,8 +194,11 @@ QWidget* SystemEditorPanel::buildInput(const WizardField& f, QWidget* parent) {
   auto* radio = new QRadioButton(qtext(f.caption), parent);
   radio->setObjectName(qtext(f.name));
   radio->setAccessibleName(FieldAccessibleName(f));
+  // The captions "1" and "2" say little when heard; their hints say what they choose.
   for (const Hint& h : kHints) {
-    if (h.name == f.name) radio->setToolTip(qtext(h.text));
+    if (h.name != f.name) continue;
+    radio->setToolTip(qtext(h.text));
+    radio->setAccessibleDescription(qtext(h.text));
   }
   // Each choice's buttons sit in rows of their own, so they are grouped by hand.
   const bool hours = f.value == FieldValue::HoursPerYearMode;
