@@ -234,7 +234,7 @@ TEST_F(SystemsTreeTest, DraggingReordersWithinACategoryOnly) {
 TEST_F(SystemsTreeTest, RootNeverFoldsAndFollowsTheProjectName) {
   EXPECT_FALSE(TVexTreeView::Allow_Collapse(wiz.systems.Tree().Root()));
   EXPECT_TRUE(TVexTreeView::Allow_Collapse(wiz.systems.Tree().Root()->children[0].get()));
-  wiz.customer.Set_Text(CustomerField::ProjectName, "Paper mill");
+  wiz.customer.Set_Text(model::FieldValue::ProjectName, "Paper mill");
   wiz.Project_Name_Left();
   EXPECT_EQ(wiz.systems.Tree().Root()->item.text, "Paper mill");
 }

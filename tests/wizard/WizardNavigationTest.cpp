@@ -185,7 +185,7 @@ TEST_F(WizardNavigationTest, LosingActivationStoresTheFieldsAndTheUtilityNameInE
   newProject(kMulti);
   addSystem("Fan", kFan);
   addSystem("Pump", kPump);
-  wiz.customer.Set_Text(CustomerField::UtilityName, "City Power");
+  wiz.customer.Set_Text(model::FieldValue::UtilityName, "City Power");
   session.catalogue.Write_Prm_Edit_Text(kPrmEnergyRate, "0.30");
   wiz.Deactivated();
   EXPECT_FLOAT_EQ(static_cast<float>(session.catalogue.Get_Prm_Value(kPrmEnergyRate)), 0.30f);

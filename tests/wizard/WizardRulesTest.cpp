@@ -155,26 +155,26 @@ class PreparedForTest : public korvane::testing::WizardFixture {};
 
 TEST_F(PreparedForTest, LinesFromTheFilledFieldsAndTheLocation) {
   CustomerInformation& c = wiz.customer;
-  c.Set_Text(CustomerField::Contact, "Ann Lee");
-  c.Set_Text(CustomerField::Company, "Mill Co");
-  c.Set_Text(CustomerField::City, "Springfield");
+  c.Set_Text(model::FieldValue::Contact, "Ann Lee");
+  c.Set_Text(model::FieldValue::Company, "Mill Co");
+  c.Set_Text(model::FieldValue::City, "Springfield");
   c.Rebuild_Prepared_For();
   // The separators stay when state and zip are empty.
   EXPECT_EQ(c.Prepared_For(), (std::vector<std::string>{"Ann Lee", "Mill Co", "Springfield,  "}));
 
-  c.Set_Text(CustomerField::State, "IL");
-  c.Set_Text(CustomerField::Zip, "62701");
+  c.Set_Text(model::FieldValue::State, "IL");
+  c.Set_Text(model::FieldValue::Zip, "62701");
   c.Rebuild_Prepared_For();
   EXPECT_EQ(c.Prepared_For().back(), "Springfield, IL 62701");
 
-  c.Set_Text(CustomerField::City, "");
+  c.Set_Text(model::FieldValue::City, "");
   c.Rebuild_Prepared_For();
   EXPECT_EQ(c.Prepared_For(), (std::vector<std::string>{"Ann Lee", "Mill Co"}));
 }
 
 TEST_F(PreparedForTest, SingleLocationFieldWhenStatesAreNotAsked) {
   model::testing::ScopedFeatureWord word(1u << model::NoStateField);
-  wiz.customer.Set_Text(CustomerField::Zip, "Lyon 69001, France");
+  wiz.customer.Set_Text(model::FieldValue::Zip, "Lyon 69001, France");
   wiz.customer.Rebuild_Prepared_For();
   EXPECT_EQ(wiz.customer.Prepared_For(), (std::vector<std::string>{"Lyon 69001, France"}));
 }
@@ -182,12 +182,12 @@ TEST_F(PreparedForTest, SingleLocationFieldWhenStatesAreNotAsked) {
 TEST_F(PreparedForTest, TypingMarksTheProjectModifiedAndTheNameReachesTheStatusLine) {
   int statusUpdates = 0;
   wiz.customer.ProjectNameChanged = [&] { ++statusUpdates; };
-  wiz.customer.Set_Text(CustomerField::Email, "");
+  wiz.customer.Set_Text(model::FieldValue::Email, "");
   EXPECT_FALSE(state.ProjectModified);  // nothing changed
-  wiz.customer.Set_Text(CustomerField::UtilityName, "City Power");
+  wiz.customer.Set_Text(model::FieldValue::UtilityName, "City Power");
   EXPECT_TRUE(state.ProjectModified);
   EXPECT_EQ(statusUpdates, 0);
-  wiz.customer.Set_Text(CustomerField::ProjectName, "Mill");
+  wiz.customer.Set_Text(model::FieldValue::ProjectName, "Mill");
   EXPECT_EQ(statusUpdates, 1);
   wiz.customer.Clear();
   EXPECT_EQ(session.header.projectName, "");

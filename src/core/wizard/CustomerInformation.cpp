@@ -11,59 +11,63 @@ CustomerInformation::CustomerInformation(projectfile::ProjectHeader& header, she
                                          model::ParameterCatalogue& catalogue)
     : header_(header), state_(state), catalogue_(catalogue) {}
 
-std::string& CustomerInformation::field(CustomerField f) {
+std::string* CustomerInformation::field(model::FieldValue f) {
+  using model::FieldValue;
   projectfile::ProjectHeader& h = header_;
   switch (f) {
-    case CustomerField::ProjectName:
-      return h.projectName;
-    case CustomerField::Contact:
-      return h.contact;
-    case CustomerField::Title:
-      return h.title;
-    case CustomerField::Company:
-      return h.company;
-    case CustomerField::Address:
-      return h.address;
-    case CustomerField::City:
-      return h.city;
-    case CustomerField::State:
-      return h.state;
-    case CustomerField::Zip:
-      return h.zip;
-    case CustomerField::Country:
-      return h.country;
-    case CustomerField::AreaCode:
-      return h.telArea;
-    case CustomerField::Telephone:
-      return h.telNumber;
-    case CustomerField::Fax:
-      return h.faxNumber;
-    case CustomerField::Email:
-      return h.email;
-    case CustomerField::UtilityName:
-      break;
+    case FieldValue::ProjectName:
+      return &h.projectName;
+    case FieldValue::Contact:
+      return &h.contact;
+    case FieldValue::Title:
+      return &h.title;
+    case FieldValue::Company:
+      return &h.company;
+    case FieldValue::Address:
+      return &h.address;
+    case FieldValue::City:
+      return &h.city;
+    case FieldValue::State:
+      return &h.state;
+    case FieldValue::Zip:
+      return &h.zip;
+    case FieldValue::Country:
+      return &h.country;
+    case FieldValue::TelArea:
+      return &h.telArea;
+    case FieldValue::TelNumber:
+      return &h.telNumber;
+    case FieldValue::FaxNumber:
+      return &h.faxNumber;
+    case FieldValue::Email:
+      return &h.email;
+    case FieldValue::UtilityName:
+      return &h.utilityName;
+    default:
+      return nullptr;
   }
-  return h.utilityName;
 }
 
-const std::string& CustomerInformation::Text(CustomerField f) const {
-  return const_cast<CustomerInformation*>(this)->field(f);
+const std::string& CustomerInformation::Text(model::FieldValue f) const {
+  static const std::string kNone;
+  const std::string* text = const_cast<CustomerInformation*>(this)->field(f);
+  return text ? *text : kNone;
 }
 
-void CustomerInformation::Set_Text(CustomerField f, std::string_view text) {
-  std::string& stored = field(f);
-  if (stored == text) return;
-  stored = text;
+void CustomerInformation::Set_Text(model::FieldValue f, std::string_view text) {
+  std::string* stored = field(f);
+  if (!stored || *stored == text) return;
+  *stored = text;
   state_.ProjectModified = true;
-  if (f == CustomerField::ProjectName && ProjectNameChanged) ProjectNameChanged();
+  if (f == model::FieldValue::ProjectName && ProjectNameChanged) ProjectNameChanged();
 }
 
 void CustomerInformation::Clear() {
-  for (CustomerField f :
-       {CustomerField::ProjectName, CustomerField::Contact, CustomerField::Title,
-        CustomerField::Company, CustomerField::Address, CustomerField::City, CustomerField::State,
-        CustomerField::Zip, CustomerField::Country, CustomerField::AreaCode,
-        CustomerField::Telephone, CustomerField::Fax, CustomerField::Email}) {
+  using model::FieldValue;
+  for (FieldValue f : {FieldValue::ProjectName, FieldValue::Contact, FieldValue::Title,
+                       FieldValue::Company, FieldValue::Address, FieldValue::City,
+                       FieldValue::State, FieldValue::Zip, FieldValue::Country, FieldValue::TelArea,
+                       FieldValue::TelNumber, FieldValue::FaxNumber, FieldValue::Email}) {
     Set_Text(f, "");
   }
 }
@@ -71,7 +75,7 @@ void CustomerInformation::Clear() {
 void CustomerInformation::Restore_Utility() {
   header_.utilityIncentiveOneTime = true;
   header_.demandUnit = model::DemandUnit::Kw;
-  Set_Text(CustomerField::UtilityName, "");
+  Set_Text(model::FieldValue::UtilityName, "");
   // Hidden rows are reset too: their values still enter the calculation.
   for (int n : {model::kPrmAlternateRate, model::kPrmDemandCharge, model::kPrmDemandRebate,
                 model::kPrmUtilityIncentive, model::kPrmEnergyRate}) {

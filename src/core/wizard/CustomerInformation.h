@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/WizardFields.h"
+
 namespace korvane::model {
 class ParameterCatalogue;
 }
@@ -17,24 +19,6 @@ struct RunState;
 
 namespace korvane::wizard {
 
-// The text inputs of the customer step, and the utility name.
-enum class CustomerField {
-  ProjectName,
-  Contact,
-  Title,
-  Company,
-  Address,
-  City,
-  State,
-  Zip,
-  Country,
-  AreaCode,
-  Telephone,
-  Fax,
-  Email,
-  UtilityName,
-};
-
 // The customer and utility steps: their texts live in the project header,
 // the utility numbers in the parameter catalogue.
 class CustomerInformation {
@@ -42,10 +26,10 @@ class CustomerInformation {
   CustomerInformation(projectfile::ProjectHeader& header, shell::RunState& state,
                       model::ParameterCatalogue& catalogue);
 
-  const std::string& Text(CustomerField field) const;
+  const std::string& Text(model::FieldValue field) const;
   // What the user typed into a field. A different text is an unsaved change;
   // a new project name is also shown in the main window's status line.
-  void Set_Text(CustomerField field, std::string_view text);
+  void Set_Text(model::FieldValue field, std::string_view text);
   // Called after the project name changed.
   std::function<void()> ProjectNameChanged;
 
@@ -61,7 +45,8 @@ class CustomerInformation {
   const std::vector<std::string>& Prepared_For() const { return preparedFor_; }
 
  private:
-  std::string& field(CustomerField f);
+  // Nothing for a value that is not one of the step texts.
+  std::string* field(model::FieldValue f);
 
   projectfile::ProjectHeader& header_;
   shell::RunState& state_;

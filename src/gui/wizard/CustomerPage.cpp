@@ -15,44 +15,10 @@ namespace {
 
 using model::FieldValue;
 using model::WizardField;
-using wizard::CustomerField;
 
 constexpr std::string_view kNote =
     "Please enter customer information on the left hand side of this screen. This information "
     "will be displayed together with the estimation results on the final report.";
-
-CustomerField customerField(FieldValue value) {
-  switch (value) {
-    case FieldValue::ProjectName:
-      return CustomerField::ProjectName;
-    case FieldValue::Contact:
-      return CustomerField::Contact;
-    case FieldValue::Title:
-      return CustomerField::Title;
-    case FieldValue::Company:
-      return CustomerField::Company;
-    case FieldValue::Address:
-      return CustomerField::Address;
-    case FieldValue::City:
-      return CustomerField::City;
-    case FieldValue::State:
-      return CustomerField::State;
-    case FieldValue::Zip:
-      return CustomerField::Zip;
-    case FieldValue::Country:
-      return CustomerField::Country;
-    case FieldValue::TelArea:
-      return CustomerField::AreaCode;
-    case FieldValue::TelNumber:
-      return CustomerField::Telephone;
-    case FieldValue::FaxNumber:
-      return CustomerField::Fax;
-    case FieldValue::Email:
-      return CustomerField::Email;
-    default:
-      return CustomerField::UtilityName;
-  }
-}
 
 // The words that stand between the inputs of one line.
 QString textBefore(FieldValue value) {
@@ -120,7 +86,7 @@ CustomerPage::CustomerPage(wizard::EstimationWizard& wizard, QWidget* parent)
       line->addWidget(new QLabel(before, this));
     }
     line->addWidget(edit, f.maxLength > 5 ? 1 : 0);
-    const CustomerField field = customerField(f.value);
+    const FieldValue field = f.value;
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
       wizard_.customer.Set_Text(field, text.toStdString());
     });

@@ -30,7 +30,7 @@ class CustomerPage : public QWidget {
  private:
   struct Input {
     QLineEdit* edit;
-    wizard::CustomerField field;
+    model::FieldValue field;
   };
 
   wizard::EstimationWizard& wizard_;

@@ -93,7 +93,7 @@ UtilityPage::UtilityPage(EstimatorSession& session, wizard::EstimationWizard& wi
     if (f.kind == FieldKind::TextEdit) {
       utilityName_ = NewFieldEdit(f, name, this);
       connect(utilityName_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        wizard_.customer.Set_Text(wizard::CustomerField::UtilityName, text.toStdString());
+        wizard_.customer.Set_Text(model::FieldValue::UtilityName, text.toStdString());
       });
       auto* caption = new QLabel(qtext(f.caption), this);
       caption->setBuddy(utilityName_);
@@ -159,7 +159,7 @@ UtilityPage::UtilityPage(EstimatorSession& session, wizard::EstimationWizard& wi
 
 void UtilityPage::load() {
   if (utilityName_) {
-    utilityName_->setText(qtext(wizard_.customer.Text(wizard::CustomerField::UtilityName)));
+    utilityName_->setText(qtext(wizard_.customer.Text(model::FieldValue::UtilityName)));
   }
   for (ParameterEdit* edit : rates_) edit->load();
   for (QLabel* label : currencyLabels_) label->setText(qtext(session_.values.currencySymbol));
